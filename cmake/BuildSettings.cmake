@@ -1,0 +1,16 @@
+# Build settings shared by every target of the project. Link against
+# orderform_build_settings to pick them up.
+
+option(ORDERFORM_WARNINGS_AS_ERRORS "Treat compiler warnings as errors"
+       "$ENV{CI}")
+
+add_library(orderform_build_settings INTERFACE)
+target_compile_features(orderform_build_settings INTERFACE cxx_std_20)
+set(CMAKE_CXX_EXTENSIONS OFF)
+target_compile_options(orderform_build_settings INTERFACE -Wall -Wextra -Wpedantic)
+if(ORDERFORM_WARNINGS_AS_ERRORS)
+    target_compile_options(orderform_build_settings INTERFACE -Werror)
+endif()
+target_compile_definitions(orderform_build_settings INTERFACE
+    QT_NO_CONTEXTLESS_CONNECT
+    QT_NO_NARROWING_CONVERSIONS_IN_CONNECT)

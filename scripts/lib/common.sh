@@ -1,0 +1,54 @@
+# Shared by scripts/run and scripts/test. Source it; do not run it.
+
+project_root=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
+build_dir="$project_root/build"
+
+# What building the program needs.
+build_packages=(cmake g++ make pkg-config qt6-base-dev libcups2-dev fonts-liberation2)
+
+# Packages from the list that are not installed yet.
+missing_packages() {
+    local package
+    for package in "$@"; do
+        dpkg-query -W -f='${Status}\n' "$package" 2>/dev/null | grep -q '^install ok installed$' ||
+            printf '%s\n' "$package"
+    done
+}
+
+# Installs whatever of the given Debian packages is missing; silent otherwise.
+ensure_packages() {
+    local missing
+    mapfile -t missing < <(missing_packages "$@")
+    [ ${#missing[@]} -eq 0 ] && return 0
+
+    local as_root=()
+    if [ "$(id -u)" -ne 0 ]; then
+        command -v sudo >/dev/null || {
+            echo "Missing packages (${missing[*]}) and no sudo to install them." >&2
+            return 1
+        }
+        as_root=(sudo)
+    fi
+    echo "Installing ${missing[*]} ..."
+    "${as_root[@]}" apt-get update -qq >/dev/null
+    "${as_root[@]}" env DEBIAN_FRONTEND=noninteractive \
+        apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+}
+
+# Runs a noisy command quietly; shows its output only when it fails.
+quietly() {
+    local log
+    log=$(mktemp)
+    if ! "$@" >"$log" 2>&1; then
+        cat "$log" >&2
+        rm -f "$log"
+        return 1
+    fi
+    rm -f "$log"
+}
+
+# Configures and builds a Release build in build/ with the given extra options.
+build_project() {
+    quietly cmake -S "$project_root" -B "$build_dir" -DCMAKE_BUILD_TYPE=Release "$@"
+    quietly cmake --build "$build_dir" --parallel "$(nproc)"
+}

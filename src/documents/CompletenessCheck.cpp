@@ -1,0 +1,7 @@
+#include "documents/CompletenessCheck.h"
+
+namespace documents {
+
+bool CheckOrderComplete(std::optional<double> subTotal) { return subTotal.value_or(0.0) != 0.0; }
+
+} // namespace documents

@@ -1,0 +1,69 @@
+#include "documents/ValueRules.h"
+
+#include "model/MoneyText.h"
+#include "model/OrderRecord.h"
+
+#include <cstdio>
+#include <cstdlib>
+
+namespace documents {
+namespace {
+
+std::string spaces(long count) {
+    return count > 0 ? std::string(static_cast<std::size_t>(count), ' ') : std::string();
+}
+
+// Reads back a money caption such as "$1,234.50" without its first character.
+double captionAmount(std::string_view caption) {
+    std::string digits;
+    for (char c : caption.substr(caption.empty() ? 0 : 1)) {
+        if (c != ',')
+            digits += c;
+    }
+    return std::strtod(digits.c_str(), nullptr);
+}
+
+} // namespace
+
+std::string DateText(CalendarDate date) {
+    char text[16];
+    std::snprintf(text, sizeof text, "%02d-%02d-%02d", date.month % 100, date.day % 100,
+                  ((date.year % 100) + 100) % 100);
+    return text;
+}
+
+std::string AmountField(std::string_view caption) {
+    return spaces(10 - static_cast<long>(caption.size())) +
+           model::FormatAmount(captionAmount(caption));
+}
+
+std::string TaxField(double salesTax) {
+    const std::string plain = model::PlainNumberText(salesTax);
+    return spaces(10 - static_cast<long>(plain.size())) + model::FormatAmount(salesTax);
+}
+
+std::string ShippingField() {
+    constexpr std::string_view amount = "4.00";
+    return spaces(10 - static_cast<long>(amount.size()) - 1) + std::string(amount);
+}
+
+std::string_view PaymentText(int paymentOption) {
+    switch (paymentOption) {
+    case model::payment::Check:
+        return "Check Enclosed (Payable to 'Quendrel Software')";
+    case model::payment::MoneyOrder:
+        return "Money Order Enclosed (Payable to 'Quendrel Software')";
+    case model::payment::Visa:
+        return "VISA Payment";
+    case model::payment::MasterCard:
+        return "MasterCard Payment";
+    case model::payment::AmericanExpress:
+        return "American Express Payment";
+    case model::payment::Discover:
+        return "Discover Payment";
+    default:
+        return {};
+    }
+}
+
+} // namespace documents

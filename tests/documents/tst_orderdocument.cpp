@@ -1,0 +1,226 @@
+#include "documents/OrderDocument.h"
+#include "support/SampleOrders.h"
+
+#include <QTest>
+
+#include <algorithm>
+
+using namespace documents;
+using Lines = std::vector<std::string>;
+
+namespace {
+
+constexpr CalendarDate Today{2001, 7, 5};
+
+QStringList toQt(const Lines& lines) {
+    QStringList list;
+    for (const std::string& line : lines)
+        list << QString::fromStdString(line);
+    return list;
+}
+
+// The lines from the first one that starts with `first` (after its indent).
+QStringList block(const Lines& lines, const QString& first, qsizetype count) {
+    const QStringList all = toQt(lines);
+    const auto it = std::find_if(all.begin(), all.end(), [&](const QString& line) {
+        return line.trimmed().startsWith(first);
+    });
+    return it == all.end() ? QStringList{} : all.mid(it - all.begin(), count);
+}
+
+QString sp(int count) { return QString(count, ' '); }
+
+} // namespace
+
+class OrderDocumentTest final : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void shortestFileLineByLine() {
+        const QStringList expected{
+            sp(13) + "Quendrel Software Order Form  07-05-01",
+            QString(62, '-'),
+            "All lines of this form must be completed in full for us to",
+            "process your order. NO C.O.D. ORDERS.",
+            "",
+            sp(13) + "Quendrel Software",
+            sp(13) + "PO BOX 4417",
+            sp(13) + "Springfield, MO 65801-4417  USA",
+            "",
+            "CREDIT CARD ORDER OPTIONS (VISA, MasterCard, Discover, AmEx):",
+            "  * FAX:     1-800-555-0147",
+            "  * Phone:   1-800-555-0123",
+            "  * E-MAIL:  orders@quendrel.example",
+            QString(62, '-'),
+            sp(9) + "Tarvo Pairs Registration Fee: $19.95",
+            "",
+            "   Sub-Total:  $    19.95",
+            "    Shipping:  $     4.00",
+            sp(15) + "-----------",
+            "       TOTAL:  $    23.95",
+            sp(15) + "===========",
+            "",
+            sp(12) + "Check Enclosed (Payable to 'Quendrel Software')",
+            "",
+            "The registered version is supplied on a 3.5 HD diskette.",
+            "",
+            sp(12) + "(Enter Your Full Name) ",
+            sp(12) + "(Address)",
+            sp(12) + "(City), (State/Country)  (Zip/Post Code)",
+            "",
+            sp(12) + "Phone:  (Telephone Number)",
+            sp(12) + "E-Mail: (E-Mail Address)",
+            QString(65, '-'),
+            " Comments (Continue on Back if Needed): ",
+            "",
+            "",
+            QString(65, '-'),
+            "",
+            "Purchaser's Printed Name: " + QString(36, '_'),
+            "",
+            sp(15) + "Signature: " + QString(36, '_'),
+            "",
+        };
+        QCOMPARE(toQt(OrderFileLines(sample::order({0}, false), Today)), expected);
+    }
+
+    void shortestPaperFormLineByLine() {
+        const QStringList expected{
+            sp(19) + "Quendrel Software Order Form  07-05-01",
+            sp(6) + QString(62, '-'),
+            sp(6) + "All lines of this form must be completed in full for us to",
+            sp(6) + "process your order. NO C.O.D. ORDERS.",
+            "",
+            sp(19) + "Quendrel Software",
+            sp(19) + "PO BOX 4417",
+            sp(19) + "Springfield, MO 65801-4417  USA",
+            "",
+            sp(6) + "CREDIT CARD ORDER OPTIONS (VISA, MasterCard, Discover, AmEx):",
+            "",
+            sp(7) + "* FAX:     1-800-555-0147",
+            sp(7) + "* Phone:   1-800-555-0123",
+            sp(7) + "* E-MAIL:  orders@quendrel.example",
+            sp(6) + QString(62, '-'),
+            sp(9) + "Tarvo Pairs Registration Fee: $19.95",
+            "",
+            sp(9) + "Sub-Total:  $    19.95",
+            sp(10) + "Shipping:  $     4.00",
+            sp(21) + "-----------",
+            sp(13) + "TOTAL:  $    23.95",
+            sp(21) + "===========",
+            "",
+            sp(18) + "Check Enclosed (Payable to 'Quendrel Software')",
+            "",
+            sp(4) + "The registered version is supplied on a 3.5 HD diskette.",
+            "",
+            sp(18) + "(Enter Your Full Name) ",
+            sp(18) + "(Address)",
+            sp(18) + "(City), (State/Country)  (Zip/Post Code)",
+            "",
+            sp(18) + "Phone:  (Telephone Number)",
+            sp(18) + "E-Mail: (E-Mail Address)",
+            sp(6) + QString(65, '-'),
+            sp(7) + "Comments (Continue on Back if Needed): ",
+            "",
+            "",
+            "",
+            sp(6) + QString(65, '-'),
+            "",
+            sp(6) + "Purchaser's Printed Name: " + QString(38, '_'),
+            "",
+            sp(21) + "Signature: " + QString(38, '_'),
+            "",
+        };
+        QCOMPARE(toQt(PrintedFormLines(sample::order({0}, false), Today)), expected);
+    }
+
+    void lineCounts_data() {
+        QTest::addColumn<int>("payment");
+        QTest::addColumn<bool>("everything");
+        QTest::addColumn<bool>("salesTax");
+        QTest::addColumn<int>("fileLines");
+        QTest::addColumn<int>("paperLines");
+        QTest::addRow("one product, check") << 0 << false << false << 42 << 44;
+        QTest::addRow("one product, money order") << 4 << false << false << 42 << 44;
+        QTest::addRow("one product, tax") << 0 << false << true << 43 << 45;
+        QTest::addRow("one product, visa") << 2 << false << false << 46 << 48;
+        QTest::addRow("all, tax, master card") << 3 << true << true << 70 << 72;
+        QTest::addRow("all, tax, amex") << 5 << true << true << 70 << 72;
+        QTest::addRow("all, tax, discover") << 6 << true << true << 70 << 72;
+    }
+
+    void lineCounts() {
+        QFETCH(int, payment);
+        QFETCH(bool, everything);
+        QFETCH(bool, salesTax);
+        const OrderSnapshot order =
+            everything ? sample::everything(salesTax, payment) : sample::order({5}, salesTax, payment);
+        QTEST(int(OrderFileLines(order, Today).size()), "fileLines");
+        QTEST(int(PrintedFormLines(order, Today).size()), "paperLines");
+    }
+
+    void totalsBlockOfTheWorkedExample() {
+        const OrderSnapshot order = sample::order({0, 3}, true);
+        QCOMPARE(block(OrderFileLines(order, Today), "Sub-Total:", 6),
+                 (QStringList{"   Sub-Total:  $    49.90", "MO Sales Tax:  $  3.23",
+                              "    Shipping:  $     4.00", sp(15) + QString(11, '-'),
+                              "       TOTAL:  $    57.13", sp(15) + QString(11, '=')}));
+        QCOMPARE(block(PrintedFormLines(order, Today), "Sub-Total:", 6),
+                 (QStringList{sp(9) + "Sub-Total:  $    49.90", sp(6) + "MO Sales Tax:  $     3.23",
+                              sp(10) + "Shipping:  $     4.00", sp(21) + QString(11, '-'),
+                              sp(13) + "TOTAL:  $    57.13", sp(21) + QString(11, '=')}));
+    }
+
+    // On paper every amount ends in column 31, whatever the order.
+    void paperAmountsEndInOneColumn() {
+        const OrderSnapshot order = sample::everything(true, model::payment::Visa);
+        for (const QString& line : block(PrintedFormLines(order, Today), "Sub-Total:", 5)) {
+            if (line.contains('$'))
+                QCOMPARE(line.size(), 31);
+        }
+    }
+
+    void productsFollowTheCatalogue() {
+        const OrderSnapshot order = sample::order({23, 9, 0}, false);
+        const QStringList lines = block(OrderFileLines(order, Today), "Tarvo Pairs", 3);
+        QCOMPARE(lines, (QStringList{sp(9) + "Tarvo Pairs Registration Fee: $19.95",
+                                     sp(9) + "GLYFFS Vol. I & II Registration Fee: $29.95",
+                                     sp(9) + "FLICKVU Registration Fee: $9.95"}));
+    }
+
+    void customerEntriesAreWrittenUnaltered() {
+        OrderSnapshot order = sample::order({1}, false, model::payment::Discover);
+        order.entries.FirstName = "  Ana Lima  ";
+        order.entries.CardName = "Ana Lima";
+        order.entries.CardNum = "4111 1111 1111 1111";
+        order.entries.CardExp = "12/29";
+        const Lines file = OrderFileLines(order, Today);
+        QCOMPARE(block(file, "Discover Payment", 6),
+                 (QStringList{sp(12) + "Discover Payment", "",
+                              sp(12) + "Cardholder Name:      Ana Lima",
+                              sp(12) + "Card Number:          4111 1111 1111 1111",
+                              sp(12) + "Card Expiration Date: 12/29", ""}));
+        QVERIFY(toQt(file).contains(sp(12) + "  Ana Lima   "));
+        QVERIFY(toQt(PrintedFormLines(order, Today)).contains(sp(18) + "  Ana Lima   "));
+    }
+
+    void moneyOrderHasNoCardBlock() {
+        const OrderSnapshot order = sample::order({1}, false, model::payment::MoneyOrder);
+        const QStringList lines = block(OrderFileLines(order, Today), "Money Order Enclosed", 3);
+        QCOMPARE(lines, (QStringList{sp(12) + "Money Order Enclosed (Payable to 'Quendrel "
+                                              "Software')",
+                                     "", "The registered version is supplied on a 3.5 HD "
+                                         "diskette."}));
+    }
+
+    void shippingLineIsTheSameEverywhere() {
+        for (const OrderSnapshot& order :
+             {sample::order({6}, false), sample::everything(true, model::payment::Visa)}) {
+            QVERIFY(toQt(OrderFileLines(order, Today)).contains("    Shipping:  $     4.00"));
+            QVERIFY(toQt(PrintedFormLines(order, Today)).contains(sp(10) + "Shipping:  $     4.00"));
+        }
+    }
+};
+
+QTEST_APPLESS_MAIN(OrderDocumentTest)
+#include "tst_orderdocument.moc"

@@ -1,0 +1,90 @@
+#include "documents/ValueRules.h"
+#include "model/Totals.h"
+
+#include <QTest>
+
+using namespace documents;
+
+Q_DECLARE_METATYPE(QList<int>)
+
+class ValueRulesTest final : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void date_data() {
+        QTest::addColumn<int>("year");
+        QTest::addColumn<int>("month");
+        QTest::addColumn<int>("day");
+        QTest::addColumn<QString>("text");
+        QTest::addRow("leading zeros") << 2001 << 7 << 5 << "07-05-01";
+        QTest::addRow("two digits each") << 2026 << 12 << 31 << "12-31-26";
+        QTest::addRow("century year") << 2000 << 1 << 1 << "01-01-00";
+        QTest::addRow("last century") << 1999 << 10 << 9 << "10-09-99";
+    }
+
+    void date() {
+        QFETCH(int, year);
+        QFETCH(int, month);
+        QFETCH(int, day);
+        QTEST(QString::fromStdString(DateText({year, month, day})), "text");
+    }
+
+    void amountField_data() {
+        QTest::addColumn<QString>("caption");
+        QTest::addColumn<QString>("field");
+        QTest::addRow("largest sub-total") << "$518.80" << "   518.80";
+        QTest::addRow("two digits") << "$49.90" << "    49.90";
+        QTest::addRow("one digit") << "$3.23" << "     3.23";
+        QTest::addRow("thousands keep their comma") << "$1,234.50" << " 1,234.50";
+        QTest::addRow("too long for the field") << "$12,345,678.00" << "12,345,678.00";
+    }
+
+    void amountField() {
+        QFETCH(QString, caption);
+        QTEST(QString::fromStdString(AmountField(caption.toStdString())), "field");
+    }
+
+    // The file spaces the tax by the length of its unrounded value.
+    void taxField_data() {
+        QTest::addColumn<QList<int>>("products");
+        QTest::addColumn<QString>("field");
+        QTest::addRow("9.95") << QList<int>{6} << "  0.64";
+        QTest::addRow("19.95") << QList<int>{0} << " 1.29";
+        QTest::addRow("49.90") << QList<int>{0, 3} << "  3.23";
+        QTest::addRow("149.60") << QList<int>{15, 0, 1, 2, 6, 10, 11, 23} << "    9.69";
+        QTest::addRow("169.75") << QList<int>{15, 3, 9, 12, 19} << "10.99";
+    }
+
+    void taxField() {
+        QFETCH(QList<int>, products);
+        model::OrderRecord record;
+        for (int index : products)
+            record.Product[static_cast<std::size_t>(index)] = 1;
+        record.Check1 = 1;
+        model::RecalculateTotals(record);
+        QTEST(QString::fromStdString(TaxField(*record.SalesTax)), "field");
+    }
+
+    void shippingIsAlwaysTheSame() { QCOMPARE(ShippingField(), std::string("     4.00")); }
+
+    void paymentTexts_data() {
+        QTest::addColumn<int>("option");
+        QTest::addColumn<QString>("text");
+        QTest::addRow("check") << 0 << "Check Enclosed (Payable to 'Quendrel Software')";
+        QTest::addRow("disk size") << 1 << "";
+        QTest::addRow("visa") << 2 << "VISA Payment";
+        QTest::addRow("master card") << 3 << "MasterCard Payment";
+        QTest::addRow("money order")
+            << 4 << "Money Order Enclosed (Payable to 'Quendrel Software')";
+        QTest::addRow("amex") << 5 << "American Express Payment";
+        QTest::addRow("discover") << 6 << "Discover Payment";
+    }
+
+    void paymentTexts() {
+        QFETCH(int, option);
+        QTEST(QString::fromUtf8(PaymentText(option)), "text");
+    }
+};
+
+QTEST_APPLESS_MAIN(ValueRulesTest)
+#include "tst_valuerules.moc"
