@@ -1,0 +1,207 @@
+#include "windows/layout/FormBuilder.h"
+
+#include "platform/DisplayText.h"
+#include "platform/Twips.h"
+
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPixmap>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include <algorithm>
+#include <vector>
+
+namespace windows::layout {
+namespace {
+
+// The usual system colours of the desktop the layout was drawn for. They are
+// fixed rather than taken from the desktop theme, so a dark theme cannot put
+// white text on the form's light grey.
+const QColor SystemWindowBackground(255, 255, 255);
+const QColor SystemWindowText(0, 0, 0);
+const QColor SystemButtonFace(192, 192, 192);
+
+QColor defaultBackOf(ControlKind kind) {
+    return kind == ControlKind::TextField ? SystemWindowBackground : SystemButtonFace;
+}
+
+void setActiveColour(QPalette& palette, QPalette::ColorRole role, const QColor& colour) {
+    // The disabled group keeps the style's dimmed colours.
+    palette.setColor(QPalette::Active, role, colour);
+    palette.setColor(QPalette::Inactive, role, colour);
+}
+
+Qt::Alignment alignmentOf(Align align) {
+    switch (align) {
+    case Align::Centre:
+        return Qt::AlignHCenter | Qt::AlignTop;
+    case Align::Right:
+        return Qt::AlignRight | Qt::AlignTop;
+    case Align::Left:
+        break;
+    }
+    return Qt::AlignLeft | Qt::AlignTop;
+}
+
+QWidget* createWidget(const ControlSpec& spec, QWidget* parent) {
+    const QString caption = platform::fromUtf8(spec.caption);
+    switch (spec.kind) {
+    case ControlKind::Panel: {
+        auto* panel = new QFrame(parent);
+        panel->setFrameStyle(QFrame::Panel | QFrame::Raised);
+        return panel;
+    }
+    case ControlKind::GroupFrame:
+        return new QGroupBox(caption, parent);
+    case ControlKind::Label: {
+        auto* label = new QLabel(platform::labelText(spec.caption), parent);
+        label->setTextFormat(Qt::PlainText);
+        label->setWordWrap(true);
+        label->setAlignment(alignmentOf(spec.align));
+        if (spec.border)
+            label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        return label;
+    }
+    case ControlKind::TextField:
+        return new QLineEdit(caption, parent);
+    case ControlKind::CheckBox: {
+        auto* box = new QCheckBox(caption, parent);
+        box->setChecked(spec.selected);
+        if (spec.align == Align::Right)
+            box->setLayoutDirection(Qt::RightToLeft);
+        return box;
+    }
+    case ControlKind::OptionButton: {
+        auto* option = new QRadioButton(caption, parent);
+        option->setChecked(spec.selected);
+        return option;
+    }
+    case ControlKind::PushButton: {
+        auto* button = new QPushButton(caption, parent);
+        button->setAutoDefault(false);
+        button->setDefault(false);
+        return button;
+    }
+    case ControlKind::Image: {
+        auto* image = new QLabel(parent);
+        image->setPixmap(QPixmap(caption));
+        image->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        return image;
+    }
+    }
+    return nullptr;
+}
+
+void applyLook(QWidget& widget, const ControlSpec& spec, const FormSpec& form) {
+    QPalette palette = widget.palette();
+    const QColor text =
+        FormBuilder::colourOf(spec.text, FormBuilder::colourOf(form.text, SystemWindowText));
+    for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+        setActiveColour(palette, role, text);
+
+    const QColor back = FormBuilder::colourOf(spec.back, defaultBackOf(spec.kind));
+    switch (spec.kind) {
+    case ControlKind::TextField:
+        setActiveColour(palette, QPalette::Base, back);
+        break;
+    case ControlKind::PushButton:
+        palette.setColor(QPalette::Button, back);
+        break;
+    case ControlKind::Image:
+        break;
+    default:
+        palette.setColor(QPalette::Window, back);
+        palette.setColor(QPalette::Button, back);
+        widget.setAutoFillBackground(!spec.transparent);
+        break;
+    }
+    widget.setPalette(palette);
+    widget.setFont(FormBuilder::fontOf(spec.font.value_or(form.font)));
+    if (!spec.enabled)
+        widget.setEnabled(false);
+
+    QString accessibleName = platform::fromUtf8(spec.accessibleName);
+    if (accessibleName.isEmpty() && spec.kind != ControlKind::TextField)
+        accessibleName = platform::labelText(spec.caption).trimmed();
+    widget.setAccessibleName(accessibleName);
+}
+
+void applyTabOrder(const std::vector<std::pair<int, QWidget*>>& stops) {
+    std::vector<std::pair<int, QWidget*>> ordered = stops;
+    std::sort(ordered.begin(), ordered.end(),
+              [](const auto& a, const auto& b) { return a.first < b.first; });
+    for (std::size_t i = 1; i < ordered.size(); ++i)
+        QWidget::setTabOrder(ordered[i - 1].second, ordered[i].second);
+}
+
+} // namespace
+
+QColor FormBuilder::colourOf(Colour colour, QColor fallback) {
+    switch (colour.source) {
+    case Colour::Source::Rgb:
+        return {colour.red, colour.green, colour.blue};
+    case Colour::Source::WindowBackground:
+        return SystemWindowBackground;
+    case Colour::Source::WindowText:
+        return SystemWindowText;
+    case Colour::Source::ButtonFace:
+        return SystemButtonFace;
+    case Colour::Source::Unset:
+        break;
+    }
+    return fallback;
+}
+
+QFont FormBuilder::fontOf(const FontSpec& spec) {
+    QFont font;
+    // The faces the layout was drawn with, then their metric-compatible
+    // stand-ins that every Debian desktop can install.
+    font.setFamilies(spec.face == Face::Serif
+                         ? QStringList{QStringLiteral("Times New Roman"),
+                                       QStringLiteral("Liberation Serif")}
+                         : QStringList{QStringLiteral("MS Sans Serif"),
+                                       QStringLiteral("Liberation Sans")});
+    font.setPointSizeF(spec.points);
+    font.setWeight(spec.bold ? QFont::Bold : QFont::Normal);
+    font.setUnderline(spec.underline);
+    return font;
+}
+
+FormControls FormBuilder::build(QWidget& window, const FormSpec& form,
+                                std::span<const ControlSpec> controls) {
+    window.setWindowTitle(platform::fromUtf8(form.caption));
+    window.setFixedSize(platform::twips::sizeToPixels(form.clientWidth, form.clientHeight));
+    QPalette palette = window.palette();
+    palette.setColor(QPalette::Window, colourOf(form.back, SystemButtonFace));
+    palette.setColor(QPalette::WindowText, colourOf(form.text, SystemWindowText));
+    window.setPalette(palette);
+    window.setAutoFillBackground(true);
+    window.setFont(fontOf(form.font));
+
+    FormControls built;
+    std::vector<std::pair<int, QWidget*>> tabStops;
+    for (const ControlSpec& spec : controls) {
+        QWidget* parent = spec.container.empty() ? &window : built.control(spec.container);
+        Q_ASSERT_X(parent, "FormBuilder", "a container must come before its controls");
+        if (!parent)
+            parent = &window;
+
+        QWidget* widget = createWidget(spec, parent);
+        const QString key = FormControls::keyOf(spec.name, spec.index);
+        widget->setObjectName(key);
+        widget->setGeometry(
+            platform::twips::toPixels(spec.left, spec.top, spec.width, spec.height));
+        applyLook(*widget, spec, form);
+        widget->show();
+        built.add(key, widget);
+        if (spec.tabIndex >= 0 && widget->focusPolicy() != Qt::NoFocus)
+            tabStops.emplace_back(spec.tabIndex, widget);
+    }
+    applyTabOrder(tabStops);
+    return built;
+}
+
+} // namespace windows::layout

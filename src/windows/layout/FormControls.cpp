@@ -1,0 +1,16 @@
+#include "windows/layout/FormControls.h"
+
+#include "platform/DisplayText.h"
+
+namespace windows::layout {
+
+QString FormControls::keyOf(std::string_view name, int index) {
+    const QString base = platform::fromUtf8(name);
+    return index < 0 ? base : QStringLiteral("%1(%2)").arg(base).arg(index);
+}
+
+QWidget* FormControls::control(std::string_view name, int index) const {
+    return m_controls.value(keyOf(name, index), nullptr);
+}
+
+} // namespace windows::layout
