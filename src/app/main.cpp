@@ -1,9 +1,11 @@
+#include "platform/ClassicLook.h"
+#include "windows/order/OrderWindow.h"
+
 #include <QApplication>
-#include <QWidget>
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
-    QWidget window;
-    window.show();
-    return QApplication::exec();
+    platform::applyClassicLook();
+    windows::order::OrderWindow::showModal(nullptr);
+    return 0;
 }

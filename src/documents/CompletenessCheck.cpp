@@ -2,6 +2,8 @@
 
 namespace documents {
 
-bool CheckOrderComplete(std::optional<double> subTotal) { return subTotal.value_or(0.0) != 0.0; }
+bool CheckOrderComplete(std::optional<double> subTotal) {
+    return subTotal.value_or(0.0) != 0.0;
+}
 
 } // namespace documents

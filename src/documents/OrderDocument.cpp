@@ -30,10 +30,10 @@ struct DocumentLayout {
     int underscores;
 };
 
-constexpr DocumentLayout FileLayout{13, 0, 13, 2, false, 3, 0, false, 4, 15, 7, 12,
-                                    0,  1, 2,  15, 36};
-constexpr DocumentLayout PaperLayout{19, 6, 19, 7, true, 9, 6, true, 10, 21, 13, 18,
-                                     4,  7, 3,  21, 38};
+constexpr DocumentLayout FileLayout{13, 0, 13, 2, false, 3, 0,  false, 4,
+                                    15, 7, 12, 0, 1,     2, 15, 36};
+constexpr DocumentLayout PaperLayout{19, 6,  19, 7, true, 9, 6,  true, 10,
+                                     21, 13, 18, 4, 7,    3, 21, 38};
 constexpr int ProductIndent = 9;
 
 class LineWriter final {
@@ -48,7 +48,9 @@ private:
     std::vector<std::string> m_lines;
 };
 
-std::string repeated(char c, int count) { return std::string(static_cast<std::size_t>(count), c); }
+std::string repeated(char c, int count) {
+    return std::string(static_cast<std::size_t>(count), c);
+}
 
 std::string joined(std::initializer_list<std::string_view> pieces) {
     std::string text;
@@ -88,9 +90,8 @@ std::vector<std::string> documentLines(const OrderSnapshot& order, CalendarDate 
     out.empty();
     out.line(layout.subTotal, joined({"Sub-Total:  $", AmountField(order.subTotalCaption)}));
     if (order.salesTaxTicked) {
-        const std::string taxField = layout.salesTaxFromCaption
-                                         ? AmountField(order.salesTaxCaption)
-                                         : TaxField(order.salesTax);
+        const std::string taxField = layout.salesTaxFromCaption ? AmountField(order.salesTaxCaption)
+                                                                : TaxField(order.salesTax);
         out.line(layout.salesTax, joined({"MO Sales Tax:  $", taxField}));
     }
     out.line(layout.shipping, joined({"Shipping:  $", ShippingField()}));

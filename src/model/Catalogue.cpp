@@ -165,7 +165,9 @@ void checkTableIndex(int index) {
         throw std::out_of_range("catalogue index out of range");
 }
 
-bool isProductIndex(int index) { return index >= 0 && index <= ProductCount; }
+bool isProductIndex(int index) {
+    return index >= 0 && index <= ProductCount;
+}
 
 } // namespace
 

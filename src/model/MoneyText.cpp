@@ -58,9 +58,13 @@ std::string groupedAmount(double amount, std::string_view currency) {
 
 } // namespace
 
-std::string FormatMoney(double amount) { return groupedAmount(amount, "$"); }
+std::string FormatMoney(double amount) {
+    return groupedAmount(amount, "$");
+}
 
-std::string FormatAmount(double amount) { return groupedAmount(amount, ""); }
+std::string FormatAmount(double amount) {
+    return groupedAmount(amount, "");
+}
 
 std::string PlainNumberText(double value) {
     if (value == 0)

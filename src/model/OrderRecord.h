@@ -50,7 +50,7 @@ inline constexpr int Discover = 6;
 } // namespace payment
 
 inline constexpr std::array<int, 4> CardPaymentOptions{payment::Visa, payment::MasterCard,
-                                                      payment::AmericanExpress, payment::Discover};
+                                                       payment::AmericanExpress, payment::Discover};
 
 bool IsCardPayment(int paymentMethod);
 

@@ -22,6 +22,8 @@ const Clock& Clock::current() {
     return installedClock ? *installedClock : systemClock;
 }
 
-void Clock::install(const Clock* clock) { installedClock = clock; }
+void Clock::install(const Clock* clock) {
+    installedClock = clock;
+}
 
 } // namespace platform

@@ -29,6 +29,8 @@ const DisplayInfo& DisplayInfo::current() {
     return installedDisplay ? *installedDisplay : screen;
 }
 
-void DisplayInfo::install(const DisplayInfo* display) { installedDisplay = display; }
+void DisplayInfo::install(const DisplayInfo* display) {
+    installedDisplay = display;
+}
 
 } // namespace platform

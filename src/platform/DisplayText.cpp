@@ -8,7 +8,8 @@ QString fromUtf8(std::string_view text) {
 
 QString withLineBreaks(const QString& text) {
     QString shown = text;
-    shown.replace(QLatin1String("\r\n"), QLatin1String("\n")).replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    shown.replace(QLatin1String("\r\n"), QLatin1String("\n"))
+        .replace(QLatin1Char('\r'), QLatin1Char('\n'));
     return shown;
 }
 

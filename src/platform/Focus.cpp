@@ -6,9 +6,13 @@
 
 namespace platform {
 
-void SelectAllText(QLineEdit& field) { field.setSelection(0, static_cast<int>(field.text().size())); }
+void SelectAllText(QLineEdit& field) {
+    field.setSelection(0, static_cast<int>(field.text().size()));
+}
 
-void setFocusTo(QWidget& control) { control.setFocus(Qt::OtherFocusReason); }
+void setFocusTo(QWidget& control) {
+    control.setFocus(Qt::OtherFocusReason);
+}
 
 void sendTab(QWidget& window) {
     QWidget* target = window.focusWidget();

@@ -12,6 +12,8 @@ MessageBoxes& MessageBoxes::current() {
     return installedBoxes ? *installedBoxes : realBoxes;
 }
 
-void MessageBoxes::install(MessageBoxes* boxes) { installedBoxes = boxes; }
+void MessageBoxes::install(MessageBoxes* boxes) {
+    installedBoxes = boxes;
+}
 
 } // namespace platform

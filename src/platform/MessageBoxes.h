@@ -11,7 +11,7 @@ enum class MessageIcon { None, Question, Warning };
 enum class MessageAnswer { Ok, Yes, No, Retry, Cancel };
 
 struct MessageRequest {
-    QString text; // a lone carriage return breaks the line
+    QString text;  // a lone carriage return breaks the line
     QString title; // empty: the application title "Order Form"
     MessageButtons buttons = MessageButtons::Ok;
     MessageIcon icon = MessageIcon::None;

@@ -12,9 +12,13 @@ void setMousePointer(QWidget& window, MousePointer pointer) {
         window.unsetCursor();
 }
 
-BusyPointer::BusyPointer() { QGuiApplication::setOverrideCursor(Qt::WaitCursor); }
+BusyPointer::BusyPointer() {
+    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+}
 
-BusyPointer::~BusyPointer() { release(); }
+BusyPointer::~BusyPointer() {
+    release();
+}
 
 void BusyPointer::release() {
     if (m_active) {

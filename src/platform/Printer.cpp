@@ -21,6 +21,8 @@ Printer& Printer::current() {
     return installedPrinter ? *installedPrinter : none;
 }
 
-void Printer::install(Printer* printer) { installedPrinter = printer; }
+void Printer::install(Printer* printer) {
+    installedPrinter = printer;
+}
 
 } // namespace platform

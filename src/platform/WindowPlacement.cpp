@@ -4,7 +4,6 @@
 #include "platform/Twips.h"
 
 #include <QWidget>
-
 #include <cmath>
 
 namespace platform {

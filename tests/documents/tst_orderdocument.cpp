@@ -2,7 +2,6 @@
 #include "support/SampleOrders.h"
 
 #include <QTest>
-
 #include <algorithm>
 
 using namespace documents;
@@ -28,7 +27,9 @@ QStringList block(const Lines& lines, const QString& first, qsizetype count) {
     return it == all.end() ? QStringList{} : all.mid(it - all.begin(), count);
 }
 
-QString sp(int count) { return QString(count, ' '); }
+QString sp(int count) {
+    return QString(count, ' ');
+}
 
 } // namespace
 
@@ -153,8 +154,8 @@ private Q_SLOTS:
         QFETCH(int, payment);
         QFETCH(bool, everything);
         QFETCH(bool, salesTax);
-        const OrderSnapshot order =
-            everything ? sample::everything(salesTax, payment) : sample::order({5}, salesTax, payment);
+        const OrderSnapshot order = everything ? sample::everything(salesTax, payment)
+                                               : sample::order({5}, salesTax, payment);
         QTEST(int(OrderFileLines(order, Today).size()), "fileLines");
         QTEST(int(PrintedFormLines(order, Today).size()), "paperLines");
     }
@@ -195,11 +196,11 @@ private Q_SLOTS:
         order.entries.CardNum = "4111 1111 1111 1111";
         order.entries.CardExp = "12/29";
         const Lines file = OrderFileLines(order, Today);
-        QCOMPARE(block(file, "Discover Payment", 6),
-                 (QStringList{sp(12) + "Discover Payment", "",
-                              sp(12) + "Cardholder Name:      Ana Lima",
-                              sp(12) + "Card Number:          4111 1111 1111 1111",
-                              sp(12) + "Card Expiration Date: 12/29", ""}));
+        QCOMPARE(
+            block(file, "Discover Payment", 6),
+            (QStringList{sp(12) + "Discover Payment", "", sp(12) + "Cardholder Name:      Ana Lima",
+                         sp(12) + "Card Number:          4111 1111 1111 1111",
+                         sp(12) + "Card Expiration Date: 12/29", ""}));
         QVERIFY(toQt(file).contains(sp(12) + "  Ana Lima   "));
         QVERIFY(toQt(PrintedFormLines(order, Today)).contains(sp(18) + "  Ana Lima   "));
     }
@@ -209,15 +210,17 @@ private Q_SLOTS:
         const QStringList lines = block(OrderFileLines(order, Today), "Money Order Enclosed", 3);
         QCOMPARE(lines, (QStringList{sp(12) + "Money Order Enclosed (Payable to 'Quendrel "
                                               "Software')",
-                                     "", "The registered version is supplied on a 3.5 HD "
-                                         "diskette."}));
+                                     "",
+                                     "The registered version is supplied on a 3.5 HD "
+                                     "diskette."}));
     }
 
     void shippingLineIsTheSameEverywhere() {
         for (const OrderSnapshot& order :
              {sample::order({6}, false), sample::everything(true, model::payment::Visa)}) {
             QVERIFY(toQt(OrderFileLines(order, Today)).contains("    Shipping:  $     4.00"));
-            QVERIFY(toQt(PrintedFormLines(order, Today)).contains(sp(10) + "Shipping:  $     4.00"));
+            QVERIFY(
+                toQt(PrintedFormLines(order, Today)).contains(sp(10) + "Shipping:  $     4.00"));
         }
     }
 };

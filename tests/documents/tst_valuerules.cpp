@@ -32,11 +32,16 @@ private Q_SLOTS:
     void amountField_data() {
         QTest::addColumn<QString>("caption");
         QTest::addColumn<QString>("field");
-        QTest::addRow("largest sub-total") << "$518.80" << "   518.80";
-        QTest::addRow("two digits") << "$49.90" << "    49.90";
-        QTest::addRow("one digit") << "$3.23" << "     3.23";
-        QTest::addRow("thousands keep their comma") << "$1,234.50" << " 1,234.50";
-        QTest::addRow("too long for the field") << "$12,345,678.00" << "12,345,678.00";
+        QTest::addRow("largest sub-total") << "$518.80"
+                                           << "   518.80";
+        QTest::addRow("two digits") << "$49.90"
+                                    << "    49.90";
+        QTest::addRow("one digit") << "$3.23"
+                                   << "     3.23";
+        QTest::addRow("thousands keep their comma") << "$1,234.50"
+                                                    << " 1,234.50";
+        QTest::addRow("too long for the field") << "$12,345,678.00"
+                                                << "12,345,678.00";
     }
 
     void amountField() {

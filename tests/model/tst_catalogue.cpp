@@ -2,7 +2,6 @@
 #include "model/MoneyText.h"
 
 #include <QTest>
-
 #include <cmath>
 #include <stdexcept>
 #include <string>

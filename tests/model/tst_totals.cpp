@@ -23,7 +23,9 @@ QList<int> allProducts() {
     return all;
 }
 
-QString q(const std::string& text) { return QString::fromStdString(text); }
+QString q(const std::string& text) {
+    return QString::fromStdString(text);
+}
 
 } // namespace
 
@@ -38,23 +40,41 @@ private Q_SLOTS:
         QTest::addColumn<QString>("shipping");
         QTest::addColumn<QString>("tax");
         QTest::addColumn<QString>("total");
-        QTest::addRow("nothing") << QList<int>{} << false << "$0.00" << "$0.00" << "$0.00"
+        QTest::addRow("nothing") << QList<int>{} << false << "$0.00"
+                                 << "$0.00"
+                                 << "$0.00"
                                  << "$0.00";
-        QTest::addRow("tax box alone") << QList<int>{} << true << "$0.00" << "$0.00" << "$0.00"
+        QTest::addRow("tax box alone") << QList<int>{} << true << "$0.00"
+                                       << "$0.00"
+                                       << "$0.00"
                                        << "$0.00";
-        QTest::addRow("row 0") << QList<int>{0} << false << "$19.95" << "$4.00" << "$0.00"
+        QTest::addRow("row 0") << QList<int>{0} << false << "$19.95"
+                               << "$4.00"
+                               << "$0.00"
                                << "$23.95";
-        QTest::addRow("row 0, tax") << QList<int>{0} << true << "$19.95" << "$4.00" << "$1.29"
+        QTest::addRow("row 0, tax") << QList<int>{0} << true << "$19.95"
+                                    << "$4.00"
+                                    << "$1.29"
                                     << "$25.24";
-        QTest::addRow("row 15, tax") << QList<int>{15} << true << "$49.95" << "$4.00" << "$3.23"
+        QTest::addRow("row 15, tax") << QList<int>{15} << true << "$49.95"
+                                     << "$4.00"
+                                     << "$3.23"
                                      << "$57.18";
-        QTest::addRow("row 21 has no name but a price")
-            << QList<int>{21} << false << "$19.95" << "$4.00" << "$0.00" << "$23.95";
-        QTest::addRow("rows 0 and 3, tax") << QList<int>{0, 3} << true << "$49.90" << "$4.00"
-                                           << "$3.23" << "$57.13";
-        QTest::addRow("all") << allProducts() << false << "$518.80" << "$4.00" << "$0.00"
+        QTest::addRow("row 21 has no name but a price") << QList<int>{21} << false << "$19.95"
+                                                        << "$4.00"
+                                                        << "$0.00"
+                                                        << "$23.95";
+        QTest::addRow("rows 0 and 3, tax") << QList<int>{0, 3} << true << "$49.90"
+                                           << "$4.00"
+                                           << "$3.23"
+                                           << "$57.13";
+        QTest::addRow("all") << allProducts() << false << "$518.80"
+                             << "$4.00"
+                             << "$0.00"
                              << "$522.80";
-        QTest::addRow("all, tax") << allProducts() << true << "$518.80" << "$4.00" << "$33.59"
+        QTest::addRow("all, tax") << allProducts() << true << "$518.80"
+                                  << "$4.00"
+                                  << "$33.59"
                                   << "$556.39";
     }
 

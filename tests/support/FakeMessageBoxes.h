@@ -3,7 +3,6 @@
 #include "platform/MessageBoxes.h"
 
 #include <QList>
-
 #include <functional>
 
 // Stands in for real message boxes while it lives: records every message and

@@ -5,7 +5,10 @@
 // A clock that always says the same day, installed while it lives.
 class FixedClock final : public platform::Clock {
 public:
-    explicit FixedClock(documents::CalendarDate date) : m_date(date) { install(this); }
+    explicit FixedClock(documents::CalendarDate date)
+        : m_date(date) {
+        install(this);
+    }
     ~FixedClock() override { install(nullptr); }
     FixedClock(const FixedClock&) = delete;
     FixedClock& operator=(const FixedClock&) = delete;

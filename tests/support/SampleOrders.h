@@ -29,9 +29,9 @@ inline documents::OrderSnapshot order(std::initializer_list<int> products, bool 
 }
 
 inline documents::OrderSnapshot everything(bool salesTax, int payment) {
-    return order({0,  1,  2,  3,  4,  5,  6,  7,  8,  9,  10, 11,
-                  12, 13, 14, 15, 16, 17, 18, 19, 20, 21, 22, 23},
-                 salesTax, payment);
+    return order(
+        {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18, 19, 20, 21, 22, 23},
+        salesTax, payment);
 }
 
 } // namespace sample

@@ -7,7 +7,16 @@
 // sizes in twips, the way a form designer would list them.
 namespace windows::layout {
 
-enum class ControlKind { Panel, GroupFrame, Label, TextField, CheckBox, OptionButton, PushButton, Image };
+enum class ControlKind {
+    Panel,
+    GroupFrame,
+    Label,
+    TextField,
+    CheckBox,
+    OptionButton,
+    PushButton,
+    Image
+};
 
 struct Colour {
     enum class Source { Unset, Rgb, WindowBackground, WindowText, ButtonFace };
@@ -49,16 +58,16 @@ struct ControlSpec {
     int top = 0;
     int width = 0;
     int height = 0;
-    std::string_view caption; // an image's caption names its picture resource
-    Colour back;              // unset: the kind's usual colour
-    Colour text;              // unset: the window's text colour
+    std::string_view caption;     // an image's caption names its picture resource
+    Colour back;                  // unset: the kind's usual colour
+    Colour text;                  // unset: the window's text colour
     std::optional<FontSpec> font; // unset: the window's font
     int tabIndex = -1;
     Align align = Align::Left; // for a check box, the side its square is on
     bool transparent = false;  // labels: let the container show through
     bool border = false;       // labels: a thin sunken border
     bool enabled = true;
-    bool selected = false; // ticked or selected when the window opens
+    bool selected = false;           // ticked or selected when the window opens
     std::string_view accessibleName; // unset: the caption as shown
 };
 

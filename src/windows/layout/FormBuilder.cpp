@@ -10,7 +10,6 @@
 #include <QPixmap>
 #include <QPushButton>
 #include <QRadioButton>
-
 #include <algorithm>
 #include <vector>
 
@@ -159,11 +158,10 @@ QFont FormBuilder::fontOf(const FontSpec& spec) {
     QFont font;
     // The faces the layout was drawn with, then their metric-compatible
     // stand-ins that every Debian desktop can install.
-    font.setFamilies(spec.face == Face::Serif
-                         ? QStringList{QStringLiteral("Times New Roman"),
-                                       QStringLiteral("Liberation Serif")}
-                         : QStringList{QStringLiteral("MS Sans Serif"),
-                                       QStringLiteral("Liberation Sans")});
+    font.setFamilies(
+        spec.face == Face::Serif
+            ? QStringList{QStringLiteral("Times New Roman"), QStringLiteral("Liberation Serif")}
+            : QStringList{QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans")});
     font.setPointSizeF(spec.points);
     font.setWeight(spec.bold ? QFont::Bold : QFont::Normal);
     font.setUnderline(spec.underline);

@@ -5,7 +5,6 @@
 
 #include <QColor>
 #include <QFont>
-
 #include <span>
 
 class QWidget;

@@ -3,7 +3,6 @@
 #include <QHash>
 #include <QString>
 #include <QWidget>
-
 #include <string_view>
 
 namespace windows::layout {

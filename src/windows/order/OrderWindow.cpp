@@ -1,23 +1,255 @@
 #include "windows/order/OrderWindow.h"
 
+#include "documents/CompletenessCheck.h"
+#include "documents/OrderDocument.h"
+#include "model/Catalogue.h"
+#include "model/Totals.h"
+#include "platform/Clock.h"
+#include "platform/DisplayText.h"
+#include "platform/Focus.h"
+#include "platform/MessageBoxes.h"
+#include "platform/MousePointer.h"
+#include "platform/OrderFileWriter.h"
+#include "platform/Printer.h"
+#include "platform/WindowPlacement.h"
+#include "windows/layout/FormBuilder.h"
+#include "windows/order/OrderWindowLayout.h"
+
+#include <QCheckBox>
 #include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
 
 namespace windows::order {
+namespace {
 
-OrderWindow::OrderWindow(QWidget* parent) : QDialog(parent) {}
+const QString OrderFileName = QStringLiteral("order.txt");
+const QString PrintJobName = QStringLiteral("Quendrel Software Order Form");
+
+// The payment options in the order in which the documents test them.
+constexpr std::array<int, 6> PaymentOptionOrder{
+    model::payment::Check,      model::payment::MoneyOrder,      model::payment::Visa,
+    model::payment::MasterCard, model::payment::AmericanExpress, model::payment::Discover};
+
+constexpr std::array<std::string_view, 10> TextFieldNames{
+    "FirstName", "Address", "City",     "State",   "Zip",
+    "DayPhone",  "EMail",   "CardName", "CardNum", "CardExp"};
+
+bool isEnterKey(const QEvent* event) {
+    if (event->type() != QEvent::KeyPress)
+        return false;
+    const int key = static_cast<const QKeyEvent*>(event)->key();
+    return key == Qt::Key_Return || key == Qt::Key_Enter;
+}
+
+} // namespace
+
+OrderWindow::OrderWindow(QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
+                          Qt::MSWindowsFixedSizeDialogHint)
+    , m_controls(layout::FormBuilder::build(*this, orderWindowForm(), orderWindowControls())) {
+    for (int i = 0; i <= model::ProductCount; ++i)
+        m_products[static_cast<std::size_t>(i)] = m_controls.get<QCheckBox>("Product", i);
+    m_salesTax = m_controls.get<QCheckBox>("Check1");
+    for (int option : PaymentOptionOrder)
+        m_paymentOptions.push_back(m_controls.get<QRadioButton>("Option4", option));
+    for (std::string_view name : TextFieldNames)
+        m_textFields.push_back(m_controls.get<QLineEdit>(name));
+    m_cardFields = {m_controls.get<QLineEdit>("CardName"), m_controls.get<QLineEdit>("CardNum"),
+                    m_controls.get<QLineEdit>("CardExp")};
+    m_firstName = m_controls.get<QLineEdit>("FirstName");
+    m_eMail = m_controls.get<QLineEdit>("EMail");
+    m_subTotal = m_controls.get<QLabel>("Label1");
+    m_salesTaxAmount = m_controls.get<QLabel>("Label12");
+    m_shipping = m_controls.get<QLabel>("Label7");
+    m_total = m_controls.get<QLabel>("Label3");
+    m_description = m_controls.get<QLabel>("Label6");
+    m_orderLater = m_controls.get<QPushButton>("Cancel");
+
+    connectHandlers();
+    platform::centreOnScreen(*this);
+}
 
 void OrderWindow::showModal(QWidget* owner) {
     OrderWindow window(owner);
     window.exec();
 }
 
+void OrderWindow::connectHandlers() {
+    for (QCheckBox* product : m_products) {
+        connect(product, &QCheckBox::clicked, this, &OrderWindow::Product_Click);
+        product->setMouseTracking(true);
+        product->installEventFilter(this);
+    }
+    connect(m_salesTax, &QCheckBox::clicked, this, &OrderWindow::Check1_Click);
+    for (QRadioButton* option : m_paymentOptions) {
+        connect(option, &QRadioButton::toggled, this, [this](bool selected) {
+            if (selected)
+                Option4_Click();
+        });
+    }
+    for (QLineEdit* field : m_textFields)
+        field->installEventFilter(this);
+    connect(m_orderLater, &QPushButton::clicked, this, &OrderWindow::Cancel_Click);
+    connect(m_controls.get<QPushButton>("FileButton"), &QPushButton::clicked, this,
+            &OrderWindow::FileButton_Click);
+    connect(m_controls.get<QPushButton>("PrintReorder"), &QPushButton::clicked, this,
+            &OrderWindow::PrintReorder_Click);
+}
+
+bool OrderWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::MouseMove) {
+        const auto product = std::find(m_products.begin(), m_products.end(), watched);
+        if (product != m_products.end())
+            Product_MouseMove(static_cast<int>(product - m_products.begin()));
+        return false;
+    }
+    auto* field = qobject_cast<QLineEdit*>(watched);
+    if (!field)
+        return false;
+    if (event->type() == QEvent::FocusIn) {
+        platform::SelectAllText(*field);
+        return false;
+    }
+    // Enter moves on to the next field, as Tab would; the e-mail field is the
+    // last thing people fill in, so Enter does nothing there.
+    if (field != m_eMail && isEnterKey(event)) {
+        platform::sendTab(*this);
+        return true;
+    }
+    return false;
+}
+
 void OrderWindow::keyPressEvent(QKeyEvent* event) {
-    // Neither Enter nor Esc has a meaning of its own in this window.
+    // Esc does not close the window: only "Order Later" and the close box do.
     if (event->key() == Qt::Key_Escape) {
         event->ignore();
         return;
     }
     QDialog::keyPressEvent(event);
+}
+
+void OrderWindow::Product_Click() {
+    showTotals();
+}
+
+void OrderWindow::Check1_Click() {
+    showTotals();
+}
+
+void OrderWindow::showTotals() {
+    for (int i = 0; i <= model::ProductCount; ++i)
+        m_record.Product[static_cast<std::size_t>(i)] =
+            m_products[static_cast<std::size_t>(i)]->isChecked() ? 1 : 0;
+    m_record.Check1 = m_salesTax->isChecked() ? 1 : 0;
+
+    const model::TotalsTexts texts = model::RecalculateTotals(m_record);
+    m_salesTaxAmount->setText(QString::fromStdString(texts.tax));
+    m_shipping->setText(QString::fromStdString(texts.shipping));
+    m_subTotal->setText(QString::fromStdString(texts.subTotal));
+    m_total->setText(QString::fromStdString(texts.total));
+}
+
+void OrderWindow::Product_MouseMove(int index) {
+    if (const auto description = model::ProductDescription(index))
+        m_description->setText(platform::labelText(*description));
+}
+
+void OrderWindow::Option4_Click() {
+    m_record.PaymentMethod = selectedPaymentOption();
+    const bool cardPayment = model::IsCardPayment(m_record.PaymentMethod);
+    for (QLineEdit* field : m_cardFields)
+        field->setEnabled(cardPayment);
+}
+
+int OrderWindow::selectedPaymentOption() const {
+    for (std::size_t i = 0; i < m_paymentOptions.size(); ++i) {
+        if (m_paymentOptions[i]->isChecked())
+            return PaymentOptionOrder[i];
+    }
+    return model::payment::Check;
+}
+
+void OrderWindow::Cancel_Click() {
+    platform::setMousePointer(*this, platform::MousePointer::Hourglass);
+    done(QDialog::Rejected);
+    platform::setMousePointer(*this, platform::MousePointer::Default);
+}
+
+bool OrderWindow::CheckOrderComplete() {
+    if (documents::CheckOrderComplete(m_record.SubTotal))
+        return true;
+    platform::MessageBoxes::current().show(
+        this, {QStringLiteral("Missing data, please complete order form."),
+               QStringLiteral("Quendrel Software - Data Missing"), platform::MessageButtons::Ok,
+               platform::MessageIcon::None});
+    platform::setFocusTo(*m_firstName);
+    return false;
+}
+
+void OrderWindow::FileButton_Click() {
+    if (!CheckOrderComplete())
+        return;
+    platform::BusyPointer busy;
+    const std::optional<QString> failure = platform::OrderFileWriter::write(
+        OrderFileName, documents::OrderFileLines(snapshot(), platform::Clock::current().today()));
+    if (failure) {
+        busy.release();
+        platform::MessageBoxes::current().show(
+            this, {*failure, QStringLiteral("Unable To Print to File."),
+                   platform::MessageButtons::Ok, platform::MessageIcon::Warning});
+        return;
+    }
+    platform::setFocusTo(*m_orderLater);
+    busy.release();
+    platform::MessageBoxes::current().show(
+        this, {QStringLiteral("Your registration form has been saved as ORDER.TXT in the "
+                              "directory where this program is located."),
+               QStringLiteral("Quendrel Software - ORDER.TXT Saved"), platform::MessageButtons::Ok,
+               platform::MessageIcon::None});
+}
+
+void OrderWindow::PrintReorder_Click() {
+    if (!CheckOrderComplete())
+        return;
+    platform::BusyPointer busy;
+    QStringList lines;
+    for (const std::string& line :
+         documents::PrintedFormLines(snapshot(), platform::Clock::current().today()))
+        lines << QString::fromStdString(line);
+
+    const auto askToRetry = [this](const QString& failure) {
+        return platform::MessageBoxes::current().show(
+                   this, {failure, QStringLiteral("Unable To Print, Please Check Your Printer"),
+                          platform::MessageButtons::RetryCancel, platform::MessageIcon::Warning}) ==
+               platform::MessageAnswer::Retry;
+    };
+    if (platform::Printer::current().print(PrintJobName, lines, askToRetry) ==
+        platform::Printer::Outcome::Printed)
+        platform::setFocusTo(*m_orderLater);
+}
+
+documents::OrderSnapshot OrderWindow::snapshot() const {
+    documents::OrderSnapshot order;
+    model::CustomerEntries& entries = order.entries;
+    std::array<std::string*, 10> texts{&entries.FirstName, &entries.Address,  &entries.City,
+                                       &entries.State,     &entries.Zip,      &entries.DayPhone,
+                                       &entries.EMail,     &entries.CardName, &entries.CardNum,
+                                       &entries.CardExp};
+    for (std::size_t i = 0; i < texts.size(); ++i)
+        *texts[i] = m_textFields[i]->text().toStdString();
+    for (std::size_t i = 0; i < m_products.size(); ++i)
+        order.products[i] = m_products[i]->isChecked();
+    order.salesTaxTicked = m_salesTax->isChecked();
+    order.paymentOption = selectedPaymentOption();
+    order.subTotalCaption = m_subTotal->text().toStdString();
+    order.salesTaxCaption = m_salesTaxAmount->text().toStdString();
+    order.totalCaption = m_total->text().toStdString();
+    order.salesTax = m_record.SalesTax.value_or(0);
+    return order;
 }
 
 } // namespace windows::order

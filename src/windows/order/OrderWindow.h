@@ -1,9 +1,16 @@
 #pragma once
 
+#include "documents/OrderSnapshot.h"
 #include "model/OrderRecord.h"
 #include "windows/layout/FormControls.h"
 
 #include <QDialog>
+
+class QCheckBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
 
 namespace windows::order {
 
@@ -18,12 +25,42 @@ public:
     // Opens a fresh order window modal to `owner` and returns once it closes.
     static void showModal(QWidget* owner);
 
+    // What the window shows right now, as the order documents need it.
+    documents::OrderSnapshot snapshot() const;
+
 protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    void Product_Click();
+    void Check1_Click();
+    void Product_MouseMove(int index);
+    void Option4_Click();
+    void Cancel_Click();
+    void FileButton_Click();
+    void PrintReorder_Click();
+    bool CheckOrderComplete();
+
+    void connectHandlers();
+    void showTotals();
+    int selectedPaymentOption() const;
+
     layout::FormControls m_controls;
     model::OrderRecord m_record;
+    std::array<QCheckBox*, model::ProductCount + 1> m_products{};
+    QCheckBox* m_salesTax = nullptr;
+    std::vector<QRadioButton*> m_paymentOptions; // in the order the documents test them
+    std::vector<QLineEdit*> m_textFields;        // the ten customer entries
+    std::array<QLineEdit*, 3> m_cardFields{};
+    QLineEdit* m_firstName = nullptr;
+    QLineEdit* m_eMail = nullptr;
+    QLabel* m_subTotal = nullptr;
+    QLabel* m_salesTaxAmount = nullptr;
+    QLabel* m_shipping = nullptr;
+    QLabel* m_total = nullptr;
+    QLabel* m_description = nullptr;
+    QPushButton* m_orderLater = nullptr;
 };
 
 } // namespace windows::order

@@ -1,0 +1,76 @@
+#pragma once
+
+#include "windows/order/OrderWindow.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+#include <memory>
+
+// A freshly opened order window, shown and active, with its controls found by
+// name the way a person would find them on screen.
+class OrderWindowFixture final {
+public:
+    OrderWindowFixture()
+        : m_window(std::make_unique<windows::order::OrderWindow>()) {
+        m_window->show();
+        m_active = QTest::qWaitForWindowActive(m_window.get());
+    }
+
+    bool isActive() const { return m_active; }
+    windows::order::OrderWindow& window() const { return *m_window; }
+
+    template <class Widget = QWidget>
+    Widget* find(const QString& name) const {
+        return m_window->findChild<Widget*>(name);
+    }
+    QLineEdit* field(const QString& name) const { return find<QLineEdit>(name); }
+    QCheckBox* product(int index) const {
+        return find<QCheckBox>(QStringLiteral("Product(%1)").arg(index));
+    }
+    QRadioButton* option(int index) const {
+        return find<QRadioButton>(QStringLiteral("Option4(%1)").arg(index));
+    }
+    QPushButton* button(const QString& name) const { return find<QPushButton>(name); }
+    QString caption(const QString& label) const { return find<QLabel>(label)->text(); }
+    QString focusName() const {
+        return QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : QString();
+    }
+
+    void click(QAbstractButton* button) const {
+        // Check boxes and option buttons react to their square and caption;
+        // the tax box has its square on the right.
+        const int x = button->layoutDirection() == Qt::RightToLeft ? button->width() - 8 : 8;
+        QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(x, button->height() / 2));
+    }
+    void tick(std::initializer_list<int> products) const {
+        for (int index : products)
+            click(product(index));
+    }
+    void type(const QString& fieldName, const QString& text) const {
+        QLineEdit* target = field(fieldName);
+        target->setFocus(Qt::OtherFocusReason);
+        typeInto(target, text);
+    }
+
+    // Types like a keyboard would, including characters no key of a US layout
+    // carries (those arrive as key events with their text only).
+    static void typeInto(QWidget* target, const QString& text) {
+        for (const uint character : text.toUcs4()) {
+            const QString one = QString::fromUcs4(reinterpret_cast<const char32_t*>(&character), 1);
+            if (character < 0x80) {
+                QTest::keyClick(target, static_cast<char>(character));
+            } else {
+                QTest::sendKeyEvent(QTest::Press, target, Qt::Key_unknown, one, Qt::NoModifier);
+                QTest::sendKeyEvent(QTest::Release, target, Qt::Key_unknown, one, Qt::NoModifier);
+            }
+        }
+    }
+
+private:
+    std::unique_ptr<windows::order::OrderWindow> m_window;
+    bool m_active = false;
+};

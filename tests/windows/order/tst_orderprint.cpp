@@ -1,0 +1,100 @@
+#include "documents/OrderDocument.h"
+#include "platform/ClassicLook.h"
+#include "support/FakeMessageBoxes.h"
+#include "support/FakePrinter.h"
+#include "support/FixedClock.h"
+#include "support/OrderWindowFixture.h"
+
+#include <QTest>
+
+// The order window's side of printing; the printer itself is tested against a
+// real print scheduler elsewhere.
+class OrderPrintTest final : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase() { platform::applyClassicLook(); }
+
+    void nothingOrderedSendsNothing() {
+        FakeMessageBoxes messages;
+        FakePrinter printer;
+        OrderWindowFixture order;
+        order.click(order.find<QCheckBox>("Check1"));
+        messages.whileOpen = [](const platform::MessageRequest&) {
+            QVERIFY(!QApplication::overrideCursor());
+        };
+        order.click(order.button("PrintReorder"));
+
+        QCOMPARE(printer.attempts, 0);
+        QCOMPARE(messages.asked.size(), 1);
+        QCOMPARE(messages.asked[0].title, QString("Quendrel Software - Data Missing"));
+        QCOMPARE(order.focusName(), QString("FirstName"));
+    }
+
+    void printsTheFormOfWhatTheWindowShows() {
+        FakeMessageBoxes messages;
+        FakePrinter printer;
+        FixedClock clock({2026, 12, 8});
+        OrderWindowFixture order;
+        QVERIFY(order.isActive());
+        order.tick({3, 0});
+        order.click(order.find<QCheckBox>("Check1"));
+        order.type("FirstName", "Ana Lima");
+        order.click(order.button("PrintReorder"));
+
+        QVERIFY(messages.asked.isEmpty()); // no message on success
+        QCOMPARE(printer.printedJobNames, QStringList{"Quendrel Software Order Form"});
+        const QStringList lines = printer.printedJobs.value(0);
+        QCOMPARE(lines.size(), 46);
+        QCOMPARE(lines[0], QString(19, ' ') + "Quendrel Software Order Form  12-08-26");
+        QVERIFY(lines.contains(QString(6, ' ') + "MO Sales Tax:  $     3.23"));
+        QVERIFY(lines.contains(QString(13, ' ') + "TOTAL:  $    57.13"));
+        QVERIFY(lines.contains(QString(18, ' ') + "Ana Lima "));
+        QCOMPARE(order.focusName(), QString("Cancel"));
+        QVERIFY(!QApplication::overrideCursor());
+    }
+
+    void retryAfterAFailurePrintsOnce() {
+        FakeMessageBoxes messages;
+        FakePrinter printer;
+        printer.failuresToCome = 1;
+        messages.answers = {platform::MessageAnswer::Retry};
+        bool busyWhileAsking = false;
+        messages.whileOpen = [&](const platform::MessageRequest&) {
+            busyWhileAsking = QApplication::overrideCursor() != nullptr;
+        };
+        OrderWindowFixture order;
+        order.tick({0});
+        order.click(order.button("PrintReorder"));
+
+        QCOMPARE(messages.asked.size(), 1);
+        QCOMPARE(messages.asked[0].text, printer.failureText);
+        QCOMPARE(messages.asked[0].title, QString("Unable To Print, Please Check Your Printer"));
+        QCOMPARE(messages.asked[0].buttons, platform::MessageButtons::RetryCancel);
+        QCOMPARE(messages.asked[0].icon, platform::MessageIcon::Warning);
+        QVERIFY(busyWhileAsking);
+        QCOMPARE(printer.printedJobs.size(), 1);
+        QCOMPARE(order.focusName(), QString("Cancel"));
+        QVERIFY(!QApplication::overrideCursor());
+    }
+
+    void cancelLeavesTheWindowAsItWas() {
+        FakeMessageBoxes messages;
+        FakePrinter printer;
+        printer.failuresToCome = 3;
+        messages.answers = {platform::MessageAnswer::Retry, platform::MessageAnswer::Cancel};
+        OrderWindowFixture order;
+        order.tick({0});
+        order.field("City")->setFocus(Qt::OtherFocusReason);
+        order.click(order.button("PrintReorder"));
+
+        QCOMPARE(messages.asked.size(), 2);
+        QVERIFY(printer.printedJobs.isEmpty());
+        QVERIFY(!QApplication::overrideCursor());
+        QCOMPARE(order.caption("Label1"), QString("$19.95"));
+        QVERIFY(order.product(0)->isChecked());
+    }
+};
+
+QTEST_MAIN(OrderPrintTest)
+#include "tst_orderprint.moc"

@@ -1,0 +1,135 @@
+#include "model/Catalogue.h"
+#include "platform/ClassicLook.h"
+#include "platform/DisplayText.h"
+#include "support/OrderWindowFixture.h"
+
+#include <QFontInfo>
+#include <QGroupBox>
+#include <QTest>
+
+namespace {
+
+// Whether a label's wrapped text stays inside the area within its border.
+bool textFits(const QLabel& label) {
+    const QRect area = label.contentsRect();
+    const QRect text = label.fontMetrics().boundingRect(
+        area, int(label.alignment()) | Qt::TextWordWrap, label.text());
+    return area.contains(text);
+}
+
+} // namespace
+
+class OrderWindowLayoutTest final : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase() { platform::applyClassicLook(); }
+
+    void windowHasItsFixedSize() {
+        OrderWindowFixture order;
+        QCOMPARE(order.window().size(), QSize(641, 434)); // 9612 x 6516 twips
+        QCOMPARE(order.window().minimumSize(), order.window().maximumSize());
+        QCOMPARE(order.product(21)->geometry(), QRect(128, 208, 89, 16));
+        QCOMPARE(order.find("Frame3")->parentWidget()->objectName(), QString("Label3D1"));
+    }
+
+    void cardFieldsLieAboveThePanel() {
+        OrderWindowFixture order;
+        QWidget* panel = order.find("Label3D1");
+        for (const char* name : {"CardName", "CardNum", "CardExp"}) {
+            QWidget* field = order.field(name);
+            QCOMPARE(field->parentWidget(), &order.window());
+            const QWidgetList siblings =
+                order.window().findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly);
+            QVERIFY(siblings.indexOf(field) > siblings.indexOf(panel));
+        }
+        QCOMPARE(order.field("CardName")->geometry().topLeft(), QPoint(17, 347));
+    }
+
+    // Nothing a customer reads may be cut off or wrapped at 96 dpi.
+    void captionsFitTheirControls() {
+        OrderWindowFixture order;
+        for (QAbstractButton* button : order.window().findChildren<QAbstractButton*>()) {
+            QVERIFY2(button->sizeHint().width() <= button->width() &&
+                         button->fontMetrics().height() <= button->height(),
+                     qPrintable(button->objectName()));
+        }
+        for (QLabel* label : order.window().findChildren<QLabel*>())
+            QVERIFY2(textFits(*label), qPrintable(label->objectName()));
+        auto* description = order.find<QLabel>("Label6");
+        for (int row = 0; row <= model::ProductCount; ++row) {
+            description->setText(platform::labelText(*model::ProductDescription(row)));
+            QVERIFY2(textFits(*description), qPrintable(QString::number(row)));
+        }
+    }
+
+    void fontsKeepTheirSizesAndWeights_data() {
+        QTest::addColumn<QString>("control");
+        QTest::addColumn<qreal>("points");
+        QTest::addColumn<bool>("bold");
+        QTest::addColumn<bool>("underline");
+        QTest::addRow("window font") << "Label5" << 7.8 << true << false;
+        QTest::addRow("product") << "Product(0)" << 7.8 << true << false;
+        QTest::addRow("regular") << "Label9" << 7.8 << false << false;
+        QTest::addRow("underlined total") << "Label3" << 7.8 << true << true;
+        QTest::addRow("comment line") << "Label2" << 12.0 << true << false;
+    }
+
+    void fontsKeepTheirSizesAndWeights() {
+        QFETCH(QString, control);
+        OrderWindowFixture order;
+        const QFont font = order.find(control)->font();
+        const QString family = QFontInfo(font).family();
+        QVERIFY2(family == "Liberation Sans" || family == "MS Sans Serif", qPrintable(family));
+        QTEST(font.pointSizeF(), "points");
+        QTEST(font.bold(), "bold");
+        QTEST(font.underline(), "underline");
+    }
+
+    void doubledAmpersandsShowAsOne() {
+        OrderWindowFixture order;
+        QCOMPARE(order.caption("Label8"), QString("Shipping & Handling:"));
+        QCOMPARE(order.product(15)->text(), QString("KUBLO 1, 2, && 3 Combo  $49.95"));
+        QCOMPARE(order.product(15)->accessibleName(), QString("KUBLO 1, 2, & 3 Combo  $49.95"));
+        QCOMPARE(order.find<QGroupBox>("Frame3")->title(), QString("Click on box to order . . . "));
+        QCOMPARE(order.option(1)->text(), QString::fromUtf8("3½\" HD"));
+    }
+
+    void inputsHaveAccessibleNames_data() {
+        QTest::addColumn<QString>("control");
+        QTest::addColumn<QString>("name");
+        QTest::addRow("name") << "FirstName"
+                              << "Full name";
+        QTest::addRow("zip") << "Zip"
+                             << "ZIP or post code";
+        QTest::addRow("phone") << "DayPhone"
+                               << "Telephone number";
+        QTest::addRow("card number") << "CardNum"
+                                     << "Card number";
+        QTest::addRow("sub-total") << "Label1"
+                                   << "Sub-total";
+        QTest::addRow("tax") << "Label12"
+                             << "Sales tax";
+        QTest::addRow("shipping") << "Label7"
+                                  << "Shipping";
+        QTest::addRow("total") << "Label3"
+                               << "Total";
+        QTest::addRow("tax box") << "Check1"
+                                 << "Add Missouri sales tax";
+        QTest::addRow("product") << "Product(9)"
+                                 << "GLYFFS Volumes I & II  $29.95";
+        QTest::addRow("option") << "Option4(5)"
+                                << "American Express";
+        QTest::addRow("button") << "PrintReorder"
+                                << "Print Order Form";
+    }
+
+    void inputsHaveAccessibleNames() {
+        QFETCH(QString, control);
+        OrderWindowFixture order;
+        QTEST(order.find(control)->accessibleName(), "name");
+    }
+};
+
+QTEST_MAIN(OrderWindowLayoutTest)
+#include "tst_orderwindowlayout.moc"
