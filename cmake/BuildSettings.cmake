@@ -17,3 +17,13 @@ endif()
 target_compile_definitions(orderform_build_settings INTERFACE
     QT_NO_CONTEXTLESS_CONNECT
     QT_NO_NARROWING_CONVERSIONS_IN_CONNECT)
+
+# AddressSanitizer and UndefinedBehaviorSanitizer for the whole build; any
+# finding stops the program, so a test that triggers one fails.
+option(ORDERFORM_SANITIZE "Build with AddressSanitizer and UndefinedBehaviorSanitizer" OFF)
+if(ORDERFORM_SANITIZE)
+    set(sanitizer_flags -fsanitize=address,undefined -fno-sanitize-recover=all
+                        -fno-omit-frame-pointer)
+    target_compile_options(orderform_build_settings INTERFACE ${sanitizer_flags})
+    target_link_options(orderform_build_settings INTERFACE ${sanitizer_flags})
+endif()

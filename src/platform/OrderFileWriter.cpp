@@ -6,6 +6,7 @@
 #include <QSaveFile>
 #include <cerrno>
 #include <cstring>
+#include <sys/stat.h>
 
 namespace platform {
 namespace {
@@ -21,6 +22,14 @@ QString describeFailure(const QSaveFile& file, int savedErrno) {
     if (!text.isEmpty() && text != QLatin1String("Unknown error"))
         return text;
     return systemDescription(savedErrno != 0 ? savedErrno : EIO);
+}
+
+// A folder that was deleted while the program ran still answers stat() for
+// whoever sits in it, but nothing can be created there any more.
+bool folderWasRemoved(const QString& path) {
+    struct stat folder {};
+    const QByteArray name = QFile::encodeName(QFileInfo(path).path());
+    return ::stat(name.constData(), &folder) == 0 && folder.st_nlink == 0;
 }
 
 QByteArray fileBytes(const std::vector<std::string>& lines) {
@@ -40,6 +49,8 @@ std::optional<QString> OrderFileWriter::write(const QString& path,
     const QFileInfo target(path);
     if (target.isDir())
         return systemDescription(EISDIR);
+    if (folderWasRemoved(path))
+        return systemDescription(ENOENT);
     const bool replacing = target.exists();
 
     errno = 0;

@@ -11,6 +11,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <algorithm>
+#include <limits>
 #include <vector>
 
 namespace windows::layout {
@@ -64,8 +65,12 @@ QWidget* createWidget(const ControlSpec& spec, QWidget* parent) {
             label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
         return label;
     }
-    case ControlKind::TextField:
-        return new QLineEdit(caption, parent);
+    case ControlKind::TextField: {
+        auto* field = new QLineEdit(parent);
+        field->setMaxLength(std::numeric_limits<int>::max()); // no limit on what people type
+        field->setText(caption);
+        return field;
+    }
     case ControlKind::CheckBox: {
         auto* box = new QCheckBox(caption, parent);
         box->setChecked(spec.selected);

@@ -1,0 +1,190 @@
+#include "platform/ClassicLook.h"
+#include "support/FakeMessageBoxes.h"
+#include "support/FakePrinter.h"
+#include "support/FixedClock.h"
+#include "support/OrderWindowFixture.h"
+
+#include <QClipboard>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+#include <sys/mount.h>
+
+namespace {
+
+QByteArray readFile(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// Every line of an order file ends in CR LF, and nothing else in it is a
+// control byte.
+bool isCleanOrderFile(const QByteArray& bytes) {
+    if (!bytes.endsWith("\r\n"))
+        return false;
+    for (qsizetype i = 0; i < bytes.size(); ++i) {
+        const auto byte = static_cast<unsigned char>(bytes[i]);
+        if (byte == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n') {
+            ++i;
+            continue;
+        }
+        if (byte < 0x20 || byte == 0x7F)
+            return false;
+    }
+    return true;
+}
+
+void paste(QLineEdit* field, const QString& text) {
+    QApplication::clipboard()->setText(text);
+    field->setFocus(Qt::OtherFocusReason);
+    QTest::keyClick(field, Qt::Key_V, Qt::ControlModifier);
+}
+
+} // namespace
+
+// What odd input and a hostile file system do to the order window: each case
+// must end with a clear message or a correct file.
+class OrderHardeningTest final : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase() {
+        platform::applyClassicLook();
+        m_startFolder = QDir::currentPath();
+    }
+
+    void init() {
+        m_folder = std::make_unique<QTemporaryDir>();
+        QVERIFY(m_folder->isValid());
+        QVERIFY(QDir::setCurrent(m_folder->path()));
+    }
+
+    void cleanup() {
+        QDir::setCurrent(m_startFolder);
+        m_folder.reset();
+    }
+
+    void oddEntriesMakeACleanFile_data() {
+        QTest::addColumn<QString>("entry");
+        QTest::addColumn<QByteArray>("written");
+        QTest::addRow("control characters")
+            << QString::fromUtf8("Ana\x01\x1B[31m Lima\x7F") << QByteArray("Ana??[31m Lima?");
+        QTest::addRow("right to left")
+            << QString::fromUtf8("\u202B\u05D3\u05E0\u05D4\u202C") << QByteArray("?????");
+        QTest::addRow("emoji") << QString::fromUtf8("Ana 👩‍💻") << QByteArray("Ana ???");
+        QTest::addRow("outside the code page")
+            << QString::fromUtf8("Dvořák Łukasz 東京") << QByteArray("Dvor\xE1k ?ukasz ??");
+    }
+
+    void oddEntriesMakeACleanFile() {
+        QFETCH(QString, entry);
+        QFETCH(QByteArray, written);
+        FakeMessageBoxes messages;
+        OrderWindowFixture order;
+        order.tick({0});
+        order.field("FirstName")->setText(entry);
+        order.click(order.button("FileButton"));
+
+        const QByteArray saved = readFile("order.txt");
+        QVERIFY(isCleanOrderFile(saved));
+        QVERIFY2(saved.contains("\r\n            " + written + " \r\n"), saved.constData());
+    }
+
+    void pastedLinesStayOnOneLine() {
+        FakeMessageBoxes messages;
+        OrderWindowFixture order;
+        order.tick({0});
+        paste(order.field("Address"), "12 Elm Street\nApartment 4\r\nBack door");
+        order.click(order.button("FileButton"));
+
+        const QByteArray saved = readFile("order.txt");
+        QVERIFY(isCleanOrderFile(saved));
+        QCOMPARE(saved.count("\r\n"), 42);
+    }
+
+    void veryLongEntries() {
+        FakeMessageBoxes messages;
+        FakePrinter printer;
+        OrderWindowFixture order;
+        order.tick({0});
+        const QString longName(100000, QLatin1Char('x'));
+        paste(order.field("FirstName"), longName);
+        QCOMPARE(order.field("FirstName")->text().size(), longName.size());
+
+        QElapsedTimer timer;
+        timer.start();
+        order.click(order.button("FileButton"));
+        order.click(order.button("PrintReorder"));
+        QVERIFY2(timer.elapsed() < 5000, qPrintable(QString::number(timer.elapsed())));
+
+        const QByteArray saved = readFile("order.txt");
+        QVERIFY(saved.contains(QByteArray(12, ' ') + longName.toLatin1() + " \r\n"));
+        QVERIFY(printer.printedJobs.value(0).contains(QString(18, ' ') + longName + ' '));
+    }
+
+    void rapidClicksOnSaveAndPrint() {
+        FakeMessageBoxes messages;
+        FakePrinter printer;
+        FixedClock clock({2026, 12, 8});
+        OrderWindowFixture order;
+        order.tick({7});
+        for (int i = 0; i < 25; ++i) {
+            order.click(order.button("FileButton"));
+            order.click(order.button("PrintReorder"));
+        }
+        QCOMPARE(messages.asked.size(), 25);
+        QCOMPARE(printer.printedJobs.size(), 25);
+        QCOMPARE(QDir().entryList(QDir::Files | QDir::Hidden), QStringList{"order.txt"});
+        QVERIFY(isCleanOrderFile(readFile("order.txt")));
+        QVERIFY(!QApplication::overrideCursor());
+    }
+
+    void workingFolderRemovedWhileTheWindowIsOpen() {
+        FakeMessageBoxes messages;
+        OrderWindowFixture order;
+        order.tick({0});
+        QVERIFY(QDir(m_folder->path()).removeRecursively());
+        order.click(order.button("FileButton"));
+
+        QCOMPARE(messages.asked.size(), 1);
+        QCOMPARE(messages.asked[0].text, QString("No such file or directory"));
+        QCOMPARE(messages.asked[0].title, QString("Unable To Print to File."));
+        QVERIFY(!QApplication::overrideCursor());
+    }
+
+    // A long order on a nearly full disk runs out of room part-way through.
+    void diskFillsMidSave() {
+        QVERIFY(QDir().mkdir("small"));
+        if (::mount("tmpfs", "small", "tmpfs", 0, "size=64k") != 0)
+            QSKIP("This machine does not allow mounting a small tmpfs here");
+        const auto unmount = qScopeGuard([] { ::umount2("small", MNT_DETACH); });
+        QVERIFY(QDir::setCurrent("small"));
+        const QByteArray earlier("earlier order\r\n");
+        {
+            QFile file("order.txt");
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write(earlier);
+        }
+
+        FakeMessageBoxes messages;
+        OrderWindowFixture order;
+        order.tick({0});
+        order.field("Address")->setText(QString(100000, QLatin1Char('y')));
+        order.click(order.button("FileButton"));
+
+        QCOMPARE(messages.asked.size(), 1);
+        QCOMPARE(messages.asked[0].text, QString("No space left on device"));
+        QCOMPARE(readFile("order.txt"), earlier);
+        QCOMPARE(QDir().entryList(QDir::Files | QDir::Hidden), QStringList{"order.txt"});
+        QVERIFY(QDir::setCurrent(m_folder->path()));
+    }
+
+private:
+    QString m_startFolder;
+    std::unique_ptr<QTemporaryDir> m_folder;
+};
+
+QTEST_MAIN(OrderHardeningTest)
+#include "tst_orderhardening.moc"
