@@ -3,21 +3,16 @@
 #include "support/FakePrinter.h"
 #include "support/FixedClock.h"
 #include "support/OrderWindowFixture.h"
+#include "support/ScratchFolder.h"
+#include "support/SmallDisk.h"
 
 #include <QClipboard>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
-#include <QTemporaryDir>
 #include <QTest>
-#include <sys/mount.h>
 
 namespace {
-
-QByteArray readFile(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 // Every line of an order file ends in CR LF, and nothing else in it is a
 // control byte.
@@ -50,21 +45,14 @@ class OrderHardeningTest final : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void initTestCase() {
-        platform::applyClassicLook();
-        m_startFolder = QDir::currentPath();
-    }
+    void initTestCase() { platform::applyClassicLook(); }
 
     void init() {
-        m_folder = std::make_unique<QTemporaryDir>();
-        QVERIFY(m_folder->isValid());
-        QVERIFY(QDir::setCurrent(m_folder->path()));
+        m_scratch.emplace();
+        QVERIFY(m_scratch->isValid());
     }
 
-    void cleanup() {
-        QDir::setCurrent(m_startFolder);
-        m_folder.reset();
-    }
+    void cleanup() { m_scratch.reset(); }
 
     void oddEntriesMakeACleanFile_data() {
         QTest::addColumn<QString>("entry");
@@ -87,7 +75,7 @@ private Q_SLOTS:
         order.field("FirstName")->setText(entry);
         order.click(order.button("FileButton"));
 
-        const QByteArray saved = readFile("order.txt");
+        const QByteArray saved = ScratchFolder::read("order.txt");
         QVERIFY(isCleanOrderFile(saved));
         QVERIFY2(saved.contains("\r\n            " + written + " \r\n"), saved.constData());
     }
@@ -99,7 +87,7 @@ private Q_SLOTS:
         paste(order.field("Address"), "12 Elm Street\nApartment 4\r\nBack door");
         order.click(order.button("FileButton"));
 
-        const QByteArray saved = readFile("order.txt");
+        const QByteArray saved = ScratchFolder::read("order.txt");
         QVERIFY(isCleanOrderFile(saved));
         QCOMPARE(saved.count("\r\n"), 42);
     }
@@ -119,7 +107,7 @@ private Q_SLOTS:
         order.click(order.button("PrintReorder"));
         QVERIFY2(timer.elapsed() < 5000, qPrintable(QString::number(timer.elapsed())));
 
-        const QByteArray saved = readFile("order.txt");
+        const QByteArray saved = ScratchFolder::read("order.txt");
         QVERIFY(saved.contains(QByteArray(12, ' ') + longName.toLatin1() + " \r\n"));
         QVERIFY(printer.printedJobs.value(0).contains(QString(18, ' ') + longName + ' '));
     }
@@ -137,7 +125,7 @@ private Q_SLOTS:
         QCOMPARE(messages.asked.size(), 25);
         QCOMPARE(printer.printedJobs.size(), 25);
         QCOMPARE(QDir().entryList(QDir::Files | QDir::Hidden), QStringList{"order.txt"});
-        QVERIFY(isCleanOrderFile(readFile("order.txt")));
+        QVERIFY(isCleanOrderFile(ScratchFolder::read("order.txt")));
         QVERIFY(!QApplication::overrideCursor());
     }
 
@@ -145,7 +133,7 @@ private Q_SLOTS:
         FakeMessageBoxes messages;
         OrderWindowFixture order;
         order.tick({0});
-        QVERIFY(QDir(m_folder->path()).removeRecursively());
+        QVERIFY(QDir(m_scratch->path()).removeRecursively());
         order.click(order.button("FileButton"));
 
         QCOMPARE(messages.asked.size(), 1);
@@ -156,17 +144,12 @@ private Q_SLOTS:
 
     // A long order on a nearly full disk runs out of room part-way through.
     void diskFillsMidSave() {
-        QVERIFY(QDir().mkdir("small"));
-        if (::mount("tmpfs", "small", "tmpfs", 0, "size=64k") != 0)
+        const SmallDisk disk("small", "64k");
+        if (!disk.isMounted())
             QSKIP("This machine does not allow mounting a small tmpfs here");
-        const auto unmount = qScopeGuard([] { ::umount2("small", MNT_DETACH); });
         QVERIFY(QDir::setCurrent("small"));
         const QByteArray earlier("earlier order\r\n");
-        {
-            QFile file("order.txt");
-            QVERIFY(file.open(QIODevice::WriteOnly));
-            file.write(earlier);
-        }
+        QVERIFY(ScratchFolder::write("order.txt", earlier));
 
         FakeMessageBoxes messages;
         OrderWindowFixture order;
@@ -176,14 +159,13 @@ private Q_SLOTS:
 
         QCOMPARE(messages.asked.size(), 1);
         QCOMPARE(messages.asked[0].text, QString("No space left on device"));
-        QCOMPARE(readFile("order.txt"), earlier);
+        QCOMPARE(ScratchFolder::read("order.txt"), earlier);
         QCOMPARE(QDir().entryList(QDir::Files | QDir::Hidden), QStringList{"order.txt"});
-        QVERIFY(QDir::setCurrent(m_folder->path()));
+        QVERIFY(QDir::setCurrent(m_scratch->path()));
     }
 
 private:
-    QString m_startFolder;
-    std::unique_ptr<QTemporaryDir> m_folder;
+    std::optional<ScratchFolder> m_scratch;
 };
 
 QTEST_MAIN(OrderHardeningTest)

@@ -2,13 +2,13 @@
 #include "support/FakeMessageBoxes.h"
 #include "support/FixedClock.h"
 #include "support/OrderWindowFixture.h"
+#include "support/ScratchFolder.h"
+#include "support/SmallDisk.h"
 
 #include <QDir>
 #include <QFile>
-#include <QTemporaryDir>
 #include <QTest>
 #include <csignal>
-#include <sys/mount.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 
@@ -16,25 +16,9 @@ namespace {
 
 const QByteArray EarlierOrder("             Quendrel Software Order Form  11-30-26\r\nearlier\r\n");
 
-QByteArray readFile(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-void writeFile(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    QCOMPARE(file.write(bytes), bytes.size());
-}
-
 unsigned modeOf(const QString& path) {
     struct stat info {};
     return ::stat(QFile::encodeName(path).constData(), &info) == 0 ? (info.st_mode & 07777) : 0;
-}
-
-// Everything in the folder, so that a leftover temporary file shows up.
-QStringList folderContents(const QString& path = QStringLiteral(".")) {
-    return QDir(path).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
 }
 
 // The order the golden file holds: two products ticked out of catalogue
@@ -61,24 +45,17 @@ class OrderSaveTest final : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void initTestCase() {
-        platform::applyClassicLook();
-        m_startFolder = QDir::currentPath();
-    }
+    void initTestCase() { platform::applyClassicLook(); }
 
     void init() {
-        m_folder = std::make_unique<QTemporaryDir>();
-        QVERIFY(m_folder->isValid());
-        QVERIFY(QDir::setCurrent(m_folder->path()));
+        m_scratch.emplace();
+        QVERIFY(m_scratch->isValid());
     }
 
-    void cleanup() {
-        QDir::setCurrent(m_startFolder);
-        m_folder.reset();
-    }
+    void cleanup() { m_scratch.reset(); }
 
     void nothingOrderedTouchesNoFile() {
-        writeFile("order.txt", EarlierOrder);
+        QVERIFY(ScratchFolder::write("order.txt", EarlierOrder));
         FakeMessageBoxes messages;
         OrderWindowFixture order;
         order.tick({4, 4}); // ticked and unticked again
@@ -92,8 +69,8 @@ private Q_SLOTS:
         QCOMPARE(messages.asked[0].icon, platform::MessageIcon::None);
         QCOMPARE(order.focusName(), QString("FirstName"));
         QCOMPARE(order.field("FirstName")->selectedText(), QString("(Enter Your Full Name)"));
-        QCOMPARE(readFile("order.txt"), EarlierOrder);
-        QCOMPARE(folderContents(), QStringList{"order.txt"});
+        QCOMPARE(ScratchFolder::read("order.txt"), EarlierOrder);
+        QCOMPARE(ScratchFolder::contents(), QStringList{"order.txt"});
     }
 
     void savedFileMatchesByteForByte() {
@@ -104,7 +81,8 @@ private Q_SLOTS:
         enterVisaOrder(order);
         order.click(order.button("FileButton"));
 
-        QCOMPARE(readFile("order.txt"), readFile(QFINDTESTDATA("data/visa-order.txt")));
+        QCOMPARE(ScratchFolder::read("order.txt"),
+                 ScratchFolder::read(QFINDTESTDATA("data/visa-order.txt")));
         QCOMPARE(messages.asked.size(), 1);
         QCOMPARE(messages.asked[0].text,
                  QString("Your registration form has been saved as ORDER.TXT in the directory "
@@ -116,7 +94,7 @@ private Q_SLOTS:
     }
 
     void savingAgainReplacesTheFile() {
-        writeFile("order.txt", EarlierOrder);
+        QVERIFY(ScratchFolder::write("order.txt", EarlierOrder));
         ::chmod("order.txt", 0644);
         FakeMessageBoxes messages;
         OrderWindowFixture order;
@@ -125,7 +103,7 @@ private Q_SLOTS:
         order.tick({0, 23});
         order.click(order.button("FileButton"));
 
-        const QByteArray saved = readFile("order.txt");
+        const QByteArray saved = ScratchFolder::read("order.txt");
         QVERIFY(!saved.contains("Tarvo Pairs"));
         QVERIFY(saved.contains("         FLICKVU Registration Fee: $9.95\r\n"));
         QCOMPARE(saved.count("Quendrel Software Order Form"), 1);
@@ -133,12 +111,12 @@ private Q_SLOTS:
         QCOMPARE(saved.count("\r\n"), 42);
         QCOMPARE(saved.count('\n'), 42);
         QCOMPARE(modeOf("order.txt"), 0644u); // an existing file keeps its mode
-        QCOMPARE(folderContents(), QStringList{"order.txt"});
+        QCOMPARE(ScratchFolder::contents(), QStringList{"order.txt"});
     }
 
     // The file size limit makes the write fail part-way, as a full disk would.
     void failedWriteKeepsTheEarlierOrder() {
-        writeFile("order.txt", EarlierOrder);
+        QVERIFY(ScratchFolder::write("order.txt", EarlierOrder));
         FakeMessageBoxes messages;
         OrderWindowFixture order;
         order.tick({1});
@@ -154,18 +132,17 @@ private Q_SLOTS:
         std::signal(SIGXFSZ, previousHandler);
 
         expectFailureMessage(messages, "File too large");
-        QCOMPARE(readFile("order.txt"), EarlierOrder);
-        QCOMPARE(folderContents(), QStringList{"order.txt"});
+        QCOMPARE(ScratchFolder::read("order.txt"), EarlierOrder);
+        QCOMPARE(ScratchFolder::contents(), QStringList{"order.txt"});
         QCOMPARE(order.focusName() == QString("Cancel"), false);
     }
 
     void fullDiskKeepsTheEarlierOrder() {
-        QVERIFY(QDir().mkdir("small"));
-        if (::mount("tmpfs", "small", "tmpfs", 0, "size=4k") != 0)
+        const SmallDisk disk("small", "4k");
+        if (!disk.isMounted())
             QSKIP("This machine does not allow mounting a small tmpfs here");
-        const auto unmount = qScopeGuard([] { ::umount2("small", MNT_DETACH); });
         QVERIFY(QDir::setCurrent("small"));
-        writeFile("order.txt", EarlierOrder); // takes the only page there is
+        QVERIFY(ScratchFolder::write("order.txt", EarlierOrder)); // takes the only page there is
 
         FakeMessageBoxes messages;
         OrderWindowFixture order;
@@ -173,9 +150,9 @@ private Q_SLOTS:
         order.click(order.button("FileButton"));
 
         expectFailureMessage(messages, "No space left on device");
-        QCOMPARE(readFile("order.txt"), EarlierOrder);
-        QCOMPARE(folderContents(), QStringList{"order.txt"});
-        QVERIFY(QDir::setCurrent(m_folder->path()));
+        QCOMPARE(ScratchFolder::read("order.txt"), EarlierOrder);
+        QCOMPARE(ScratchFolder::contents(), QStringList{"order.txt"});
+        QVERIFY(QDir::setCurrent(m_scratch->path()));
     }
 
     void fileThatCannotBeCreated() {
@@ -187,8 +164,8 @@ private Q_SLOTS:
 
         expectFailureMessage(messages, "Is a directory");
         QVERIFY(QFileInfo("order.txt").isDir());
-        QVERIFY(folderContents("order.txt").isEmpty());
-        QCOMPARE(folderContents(), QStringList{"order.txt"});
+        QVERIFY(ScratchFolder::contents("order.txt").isEmpty());
+        QCOMPARE(ScratchFolder::contents(), QStringList{"order.txt"});
     }
 
 private:
@@ -201,8 +178,7 @@ private:
         QVERIFY(!QApplication::overrideCursor());
     }
 
-    QString m_startFolder;
-    std::unique_ptr<QTemporaryDir> m_folder;
+    std::optional<ScratchFolder> m_scratch;
 };
 
 QTEST_MAIN(OrderSaveTest)
