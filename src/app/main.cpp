@@ -1,9 +1,11 @@
+#include "platform/ClassicLook.h"
+#include "windows/shell/Startup.h"
+
 #include <QApplication>
-#include <QWidget>
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
-    QWidget window;
-    window.show();
+    platform::applyClassicLook();
+    windows::shell::Startup::start();
     return QApplication::exec();
 }

@@ -44,22 +44,22 @@ struct ControlSpec {
     std::string_view name;
     int index = -1; // position in a control array; -1 for a single control
     ControlKind kind = ControlKind::Label;
-    std::string_view container; // name of the panel or frame; empty: the window
+    std::string_view container{}; // name of the panel or frame; empty: the window
     int left = 0;               // twips, relative to the container's outer corner
     int top = 0;
     int width = 0;
     int height = 0;
-    std::string_view caption; // an image's caption names its picture resource
-    Colour back;              // unset: the kind's usual colour
-    Colour text;              // unset: the window's text colour
-    std::optional<FontSpec> font; // unset: the window's font
+    std::string_view caption{}; // an image's caption names its picture resource
+    Colour back{};            // unset: the kind's usual colour
+    Colour text{};            // unset: the window's text colour
+    std::optional<FontSpec> font{}; // unset: the window's font
     int tabIndex = -1;
     Align align = Align::Left; // for a check box, the side its square is on
     bool transparent = false;  // labels: let the container show through
     bool border = false;       // labels: a thin sunken border
     bool enabled = true;
     bool selected = false; // ticked or selected when the window opens
-    std::string_view accessibleName; // unset: the caption as shown
+    std::string_view accessibleName{}; // unset: the caption as shown
 };
 
 struct FormSpec {
