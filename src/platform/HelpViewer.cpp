@@ -15,7 +15,6 @@ HelpViewer::HelpViewer(QWidget* parent)
     , m_contents(new QPushButton(tr("&Contents"), this))
     , m_back(new QPushButton(tr("&Back"), this))
     , m_forward(new QPushButton(tr("&Forward"), this)) {
-    setAttribute(Qt::WA_DeleteOnClose);
     setObjectName(QStringLiteral("HelpViewer"));
     m_text->setObjectName(QStringLiteral("HelpText"));
     m_text->setOpenLinks(true);
