@@ -131,10 +131,10 @@ void MainForm::buildMenus() {
               {"Menu_About", "&About Order Form", Qt::CTRL | Qt::Key_A, &MainForm::showAbout}}},
     };
 
-    for (const Menu& spec : menus) {
-        QMenu* menu = menuBar()->addMenu(platform::fromUtf8(spec.caption));
-        menu->setObjectName(platform::fromUtf8(spec.name));
-        for (const Command& command : spec.commands) {
+    for (const Menu& entry : menus) {
+        QMenu* menu = menuBar()->addMenu(platform::fromUtf8(entry.caption));
+        menu->setObjectName(platform::fromUtf8(entry.name));
+        for (const Command& command : entry.commands) {
             QAction* action = command.handler ? menu->addAction(platform::fromUtf8(command.caption))
                                               : menu->addSeparator();
             action->setObjectName(platform::fromUtf8(command.name));
