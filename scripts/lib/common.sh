@@ -6,6 +6,9 @@ build_dir="$project_root/build"
 # What building the program needs.
 build_packages=(cmake g++ make pkg-config qt6-base-dev libcups2-dev fonts-liberation2)
 
+# What scripts/screenshots needs besides: a private X server, keys and pictures.
+screenshot_packages=(xvfb xdotool imagemagick)
+
 # Packages from the list that are not installed yet.
 missing_packages() {
     local package

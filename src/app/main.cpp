@@ -1,11 +1,11 @@
 #include "platform/ClassicLook.h"
-#include "windows/order/OrderWindow.h"
+#include "windows/shell/Startup.h"
 
 #include <QApplication>
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     platform::applyClassicLook();
-    windows::order::OrderWindow::showModal(nullptr);
-    return 0;
+    windows::shell::Startup::start();
+    return QApplication::exec();
 }

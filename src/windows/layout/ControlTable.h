@@ -53,7 +53,7 @@ struct ControlSpec {
     std::string_view name;
     int index = -1; // position in a control array; -1 for a single control
     ControlKind kind = ControlKind::Label;
-    std::string_view container; // name of the panel or frame; empty: the window
+    std::string_view container{}; // name of the panel or frame; empty: the window
     int left = 0;               // twips, relative to the container's outer corner
     int top = 0;
     int width = 0;

@@ -1,0 +1,202 @@
+#include "windows/shell/AboutForm.h"
+
+#include "model/Vendor.h"
+#include "platform/DisplayText.h"
+#include "platform/WebPage.h"
+#include "platform/WindowPlacement.h"
+#include "windows/layout/FormBuilder.h"
+#include "windows/shell/ProgramIcon.h"
+
+#include <QFontMetrics>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPushButton>
+#include <array>
+#include <string>
+
+namespace windows::shell {
+namespace {
+
+using namespace layout;
+
+constexpr FormSpec AboutFormLayout{
+    .caption = " About Order Form",
+    .clientWidth = 3768,
+    .clientHeight = 3948,
+    .back = rgb(0, 0, 64),
+    .text = WindowText,
+    .font = SansBold,
+};
+
+constexpr Colour Cyan = rgb(0, 255, 255);
+constexpr Colour Yellow = rgb(255, 255, 0);
+constexpr FontSpec ButtonFont{Face::Sans, 13.8, true, false};
+constexpr int CaptionMargin = 6; // pixels between a button's caption and its edge
+constexpr double SmallestPoints = 7.8;
+
+// Bottom of the stacking order first.
+constexpr std::array AboutFormControls{
+    ControlSpec{.name = "Label1",
+                .kind = ControlKind::Label,
+                .left = 1320,
+                .top = 360,
+                .width = 1284,
+                .height = 204,
+                .caption = "Order Form",
+                .text = Cyan,
+                .font = FontSpec{Face::Serif, 9, true, false},
+                .tabIndex = 0,
+                .align = Align::Centre,
+                .transparent = true},
+    ControlSpec{.name = "Label2",
+                .kind = ControlKind::Label,
+                .left = 1380,
+                .top = 600,
+                .width = 1152,
+                .height = 192,
+                .text = Yellow,
+                .tabIndex = 3,
+                .align = Align::Centre,
+                .transparent = true},
+    ControlSpec{.name = "Label3",
+                .kind = ControlKind::Label,
+                .left = 120,
+                .top = 1200,
+                .width = 3495,
+                .height = 195,
+                .caption = model::vendor::RightsNotice,
+                .text = Cyan,
+                .tabIndex = 4,
+                .align = Align::Centre,
+                .transparent = true},
+    ControlSpec{.name = "Label4",
+                .kind = ControlKind::Label,
+                .left = 360,
+                .top = 1920,
+                .width = 3075,
+                .height = 1050,
+                .back = WindowBackground,
+                .text = WindowText,
+                .tabIndex = 5,
+                .align = Align::Centre,
+                .border = true},
+    ControlSpec{.name = "Image1",
+                .kind = ControlKind::Image,
+                .left = 2880,
+                .top = 480,
+                .width = 384,
+                .height = 384,
+                .caption = ProgramPicture},
+    ControlSpec{.name = "Label6",
+                .kind = ControlKind::Label,
+                .left = 1005,
+                .top = 1440,
+                .width = 1725,
+                .height = 195,
+                .caption = model::vendor::RightsReserved,
+                .text = Cyan,
+                .tabIndex = 6,
+                .align = Align::Centre,
+                .transparent = true},
+    ControlSpec{.name = "Label5",
+                .kind = ControlKind::Label,
+                .left = 1404,
+                .top = 840,
+                .width = 1212,
+                .height = 192,
+                .caption = " 32-bit Edition ",
+                .back = rgb(64, 0, 64),
+                .text = Yellow,
+                .tabIndex = 7,
+                .align = Align::Centre},
+    ControlSpec{.name = "WWW",
+                .kind = ControlKind::PushButton,
+                .left = 480,
+                .top = 3120,
+                .width = 2892,
+                .height = 492,
+                .caption = model::vendor::WebAddress,
+                .back = Yellow,
+                .font = ButtonFont,
+                .tabIndex = 1},
+    ControlSpec{.name = "Command2",
+                .kind = ControlKind::PushButton,
+                .left = 360,
+                .top = 360,
+                .width = 732,
+                .height = 492,
+                .caption = "OK",
+                .back = ButtonFace,
+                .font = ButtonFont,
+                .tabIndex = 2},
+};
+
+// The vendor's web address is longer than the button was drawn for. Rather
+// than clip it, the caption's type gets smaller until it fits.
+void fitCaptionToWidth(QPushButton& button) {
+    const int room = button.width() - 2 * CaptionMargin;
+    QFont font = button.font();
+    while (QFontMetrics(font).horizontalAdvance(button.text()) > room &&
+           font.pointSizeF() > SmallestPoints)
+        font.setPointSizeF(font.pointSizeF() - 0.2);
+    button.setFont(font);
+}
+
+std::string contactText() {
+    using namespace model::vendor;
+    return std::string(Name) + "\r" + std::string(StreetAddress) + "\r" + std::string(CityLine) +
+           "\r\rE-mail:  " + std::string(EMail) + "\r\r" + std::string(WebAddress);
+}
+
+} // namespace
+
+AboutForm::AboutForm(QWidget* parent)
+    : QDialog(parent) {
+    setWindowIcon(programIcon());
+    m_controls = FormBuilder::build(*this, AboutFormLayout, AboutFormControls);
+    m_controls.get<QLabel>("Label2")->setText(
+        QStringLiteral(" Version %1 ").arg(platform::fromUtf8(model::vendor::ProgramVersion)));
+
+    // The picture keeps its own size, whatever room the table gives it.
+    auto* image = m_controls.get<QLabel>("Image1");
+    image->resize(image->pixmap().size());
+
+    // Neither button is the window's default, but Enter presses the one that
+    // has the focus, as Space does.
+    auto* www = m_controls.get<QPushButton>("WWW");
+    auto* ok = m_controls.get<QPushButton>("Command2");
+    fitCaptionToWidth(*www);
+    www->setAutoDefault(true);
+    ok->setAutoDefault(true);
+    connect(www, &QPushButton::clicked, this, &AboutForm::openHomePage);
+    connect(ok, &QPushButton::clicked, this, &AboutForm::accept);
+
+    load();
+    www->setFocus(Qt::OtherFocusReason);
+}
+
+void AboutForm::showModal(QWidget* owner) {
+    AboutForm window(owner);
+    window.exec();
+}
+
+void AboutForm::load() {
+    platform::centreOnScreen(*this);
+    m_controls.get<QLabel>("Label4")->setText(
+        platform::withLineBreaks(platform::fromUtf8(contactText())));
+}
+
+void AboutForm::openHomePage() {
+    platform::openWebPage(platform::fromUtf8(model::vendor::HomePage));
+}
+
+void AboutForm::keyPressEvent(QKeyEvent* event) {
+    // Esc does not close this window; only "OK" and the close box do.
+    if (event->key() == Qt::Key_Escape) {
+        event->ignore();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+} // namespace windows::shell

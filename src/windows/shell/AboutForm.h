@@ -1,0 +1,30 @@
+#pragma once
+
+#include "windows/layout/FormControls.h"
+
+#include <QDialog>
+
+namespace windows::shell {
+
+// Names the program, its version and edition and the vendor's contact details,
+// with a button that opens the vendor's web page. Each opening is a new window.
+class AboutForm final : public QDialog {
+    Q_OBJECT
+
+public:
+    explicit AboutForm(QWidget* parent = nullptr);
+
+    // Opens a fresh About window modal to `owner` and returns once it closes.
+    static void showModal(QWidget* owner);
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    void load();
+    void openHomePage();
+
+    layout::FormControls m_controls;
+};
+
+} // namespace windows::shell

@@ -1,0 +1,198 @@
+#include "windows/shell/MainForm.h"
+
+#include "model/Vendor.h"
+#include "platform/DisplayText.h"
+#include "platform/Help.h"
+#include "platform/MessageBoxes.h"
+#include "platform/MousePointer.h"
+#include "platform/ProgramEnd.h"
+#include "platform/WindowPlacement.h"
+#include "windows/layout/FormBuilder.h"
+#include "windows/order/OrderWindow.h"
+#include "windows/shell/AboutForm.h"
+#include "windows/shell/ProgramIcon.h"
+#include "windows/shell/Startup.h"
+
+#include <QCloseEvent>
+#include <QLabel>
+#include <QLayout>
+#include <QMenuBar>
+#include <array>
+#include <string>
+#include <vector>
+
+namespace windows::shell {
+namespace {
+
+using namespace layout;
+
+constexpr std::string_view MainCaption = "Order Form";
+
+constexpr FormSpec MainFormLayout{
+    .caption = MainCaption,
+    .clientWidth = 7872,
+    .clientHeight = 5088,
+    .back = rgb(255, 255, 255),
+    .text = WindowText,
+    .font = SansBold,
+};
+
+constexpr std::array MainFormControls{
+    ControlSpec{.name = "Label1",
+                .kind = ControlKind::Label,
+                .left = 360,
+                .top = 240,
+                .width = 7212,
+                .height = 4692,
+                .back = rgb(255, 255, 255),
+                .text = rgb(0, 0, 0),
+                .font = FontSpec{Face::Serif, 12, true, false}},
+};
+
+std::string introductoryText() {
+    using namespace model::vendor;
+    const std::string vendor(Name);
+    return vendor + " -- " + std::string(WebAddress) + "\r\r" +
+           "The purpose of this program is to demonstrate a way to add an order form to your "
+           "software.\r\r"
+           "ATTENTION SHAREWARE PROGRAMMER:\r"
+           "If you would like to add this order form to your programs, you may purchase the " +
+           std::string(DevelopmentSystem) + " source code (both 16-bit and 32-bit editions) from " +
+           vendor + ".\r\r" +
+           "Add this order form to your project and modify as desired. For only $19.95 the "
+           "source code can be yours (royalty free)!";
+}
+
+// Every line ends with a carriage return, the last one included.
+std::string vendorInformationText() {
+    using namespace model::vendor;
+    const std::array<std::string, 9> lines{
+        std::string(Name),
+        std::string(StreetAddress),
+        std::string(CityLine),
+        "",
+        "Phone:  " + std::string(TollFreePhone),
+        "Fax:        " + std::string(TollFreeFax),
+        "",
+        std::string(EMail),
+        std::string(WebAddress),
+    };
+    std::string text;
+    for (const std::string& line : lines)
+        text += line + '\r';
+    return text;
+}
+
+} // namespace
+
+MainForm::MainForm(Startup* splash) {
+    setWindowTitle(platform::fromUtf8(MainCaption));
+    setWindowIcon(programIcon());
+    auto* client = new QWidget(this);
+    client->setObjectName(QStringLiteral("MainFormClient"));
+    m_controls = FormBuilder::build(*client, MainFormLayout, MainFormControls);
+    setCentralWidget(client);
+    buildMenus();
+    // Nothing in the window would follow a change of its size.
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+    adjustSize();
+
+    load(splash);
+}
+
+void MainForm::buildMenus() {
+    struct Command {
+        std::string_view name;
+        std::string_view caption;
+        QKeyCombination shortcut;
+        void (MainForm::*handler)();
+    };
+    struct Menu {
+        std::string_view name;
+        std::string_view caption;
+        std::vector<Command> commands;
+    };
+    // A command without a handler is a separator line.
+    const std::array menus{
+        Menu{"Menu_File",
+             "&File",
+             {{"Menu_Start", "&Show Order Form", Qt::CTRL | Qt::Key_S, &MainForm::showOrderForm},
+              {"Menu_Exit", "&Exit", Qt::CTRL | Qt::Key_E, &MainForm::confirmExit}}},
+        Menu{"Menu_Order",
+             "&Order Form",
+             {{"Menu_Quendrel", "&Quendrel Software Information", Qt::CTRL | Qt::Key_D,
+               &MainForm::showVendorInformation},
+              {"Menu_Form", "&Order Form", Qt::CTRL | Qt::Key_O, &MainForm::showOrderForm}}},
+        Menu{"Menu_Help",
+             "&Help",
+             {{"Menu_UsingHelp", "How to &Use Help", Qt::CTRL | Qt::Key_U,
+               &MainForm::showHowToUseHelp},
+              {"Menu_Dash3", "-", {}, nullptr},
+              {"Menu_About", "&About Order Form", Qt::CTRL | Qt::Key_A, &MainForm::showAbout}}},
+    };
+
+    for (const Menu& entry : menus) {
+        QMenu* menu = menuBar()->addMenu(platform::fromUtf8(entry.caption));
+        menu->setObjectName(platform::fromUtf8(entry.name));
+        for (const Command& command : entry.commands) {
+            QAction* action = command.handler ? menu->addAction(platform::fromUtf8(command.caption))
+                                              : menu->addSeparator();
+            action->setObjectName(platform::fromUtf8(command.name));
+            if (!command.handler)
+                continue;
+            action->setShortcut(QKeySequence(command.shortcut));
+            connect(action, &QAction::triggered, this, command.handler);
+        }
+    }
+}
+
+void MainForm::load(Startup* splash) {
+    platform::centreOnScreen(*this);
+    if (splash)
+        splash->unload();
+    m_controls.get<QLabel>("Label1")->setText(
+        platform::withLineBreaks(platform::fromUtf8(introductoryText())));
+}
+
+void MainForm::closeEvent(QCloseEvent* event) {
+    platform::setMousePointer(*this, platform::MousePointer::Default);
+    event->accept();
+    platform::ProgramEnd::current().end(0);
+}
+
+void MainForm::showOrderForm() {
+    order::OrderWindow::showModal(this);
+}
+
+void MainForm::confirmExit() {
+    const platform::MessageAnswer answer = platform::MessageBoxes::current().show(
+        this,
+        {QStringLiteral("Do you really want to leave this great program?"), QStringLiteral("EXIT"),
+         platform::MessageButtons::YesNo, platform::MessageIcon::Question});
+    if (answer == platform::MessageAnswer::No)
+        return;
+    platform::setMousePointer(*this, platform::MousePointer::Default);
+    platform::ProgramEnd::current().end(0);
+}
+
+void MainForm::showVendorInformation() {
+    platform::MessageBoxes::current().show(this, {platform::fromUtf8(vendorInformationText()),
+                                                  QString(), platform::MessageButtons::Ok,
+                                                  platform::MessageIcon::None});
+}
+
+void MainForm::showHowToUseHelp() {
+    platform::Help::setHelpFile(QStringLiteral("Winhelp.hlp"));
+    // The window captioned "Order Form" is this one.
+    activateWindow();
+    raise();
+    platform::Help::pressHelpKey(*this);
+}
+
+void MainForm::showAbout() {
+    platform::setMousePointer(*this, platform::MousePointer::Hourglass);
+    AboutForm::showModal(this);
+    platform::setMousePointer(*this, platform::MousePointer::Default);
+}
+
+} // namespace windows::shell

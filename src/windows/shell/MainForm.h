@@ -1,0 +1,39 @@
+#pragma once
+
+#include "windows/layout/FormControls.h"
+
+#include <QMainWindow>
+
+namespace windows::shell {
+
+class Startup;
+
+// The program's hub for the whole run: an introductory text and the menus
+// that open the order window, the vendor's details, help and the About
+// window, and end the program.
+class MainForm final : public QMainWindow {
+    Q_OBJECT
+
+public:
+    // Loads the main window; `splash` is the start-up window it takes over
+    // from and closes.
+    explicit MainForm(Startup* splash = nullptr);
+
+protected:
+    // Closing the main window ends the program without asking.
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void buildMenus();
+    void load(Startup* splash);
+
+    void showOrderForm();
+    void confirmExit();
+    void showVendorInformation();
+    void showHowToUseHelp();
+    void showAbout();
+
+    layout::FormControls m_controls;
+};
+
+} // namespace windows::shell

@@ -1,0 +1,151 @@
+#include "windows/shell/Startup.h"
+
+#include "model/Vendor.h"
+#include "platform/DisplayColours.h"
+#include "platform/DisplayInfo.h"
+#include "platform/DisplayText.h"
+#include "platform/MessageBoxes.h"
+#include "platform/MousePointer.h"
+#include "platform/Twips.h"
+#include "platform/WindowPlacement.h"
+#include "windows/layout/FormBuilder.h"
+#include "windows/shell/MainForm.h"
+#include "windows/shell/ProgramIcon.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QLabel>
+#include <array>
+#include <string>
+
+namespace windows::shell {
+namespace {
+
+using namespace layout;
+
+constexpr FormSpec StartupForm{
+    .caption = "",
+    .clientWidth = 2856,
+    .clientHeight = 1476,
+    .back = rgb(0, 0, 192),
+    .text = rgb(255, 255, 0),
+    .font = SansBold,
+};
+
+constexpr std::array StartupControls{
+    ControlSpec{.name = "Label1",
+                .kind = ControlKind::Label,
+                .left = 120,
+                .top = 120,
+                .width = 2655,
+                .height = 1095,
+                .text = rgb(255, 0, 0),
+                .font = FontSpec{Face::Sans, 9.6, true, false},
+                .transparent = true},
+};
+
+// On a 1024 x 768 screen the window takes this outer size, frame included.
+constexpr QSize ScreenWithOwnSize(1024, 768);
+constexpr int OuterWidthOnThatScreen = 2930;  // twips
+constexpr int OuterHeightOnThatScreen = 1500; // twips
+
+constexpr int TimerInterval = 1000; // milliseconds
+
+const char* const LowColourTitle = " LOW COLOR WARNING";
+const char* const LowColourText =
+    "WARNING:\r\rRecommend you set your video to display at least 256 colors. Contact your "
+    "video card manufacturer if you need a driver to display more colors.\rYou may continue and "
+    "the program will function as designed, but background colors and screens may look bad!";
+
+std::string splashText() {
+    using namespace model::vendor;
+    return "Starting Order Form\rVersion " + std::string(ProgramVersion) + "\r" +
+           std::string(RightsNotice) + "\r" + std::string(Name);
+}
+
+} // namespace
+
+Startup* Startup::start() {
+    // The program ends only from the main window, never because no window
+    // happens to be open while the splash window hands over to it.
+    QApplication::setQuitOnLastWindowClosed(false);
+    auto* splash = new Startup;
+    splash->show();
+    return splash;
+}
+
+Startup::Startup()
+    : QWidget(nullptr, Qt::SplashScreen | Qt::FramelessWindowHint) {
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowIcon(programIcon());
+    m_controls = FormBuilder::build(*this, StartupForm, StartupControls);
+
+    // The second runs from the window's creation, not from the end of its load.
+    m_timer.setInterval(TimerInterval);
+    connect(&m_timer, &QTimer::timeout, this, &Startup::openMainWindow);
+    m_timer.start();
+
+    load();
+}
+
+void Startup::load() {
+    warnAboutFewColours();
+    fitToScreen();
+    platform::centreOnScreen(*this);
+    auto* label = m_controls.get<QLabel>("Label1");
+    label->setText(platform::withLineBreaks(platform::fromUtf8(splashText())));
+    platform::setMousePointer(*label, platform::MousePointer::Hourglass);
+    platform::setMousePointer(*this, platform::MousePointer::Hourglass);
+
+    m_loaded = true;
+    // The second may have passed while the warning was open; the main window
+    // then follows as soon as the splash window is up.
+    if (m_tickedWhileLoading)
+        QMetaObject::invokeMethod(this, &Startup::openMainWindow, Qt::QueuedConnection);
+}
+
+void Startup::warnAboutFewColours() {
+    if (platform::displayColourCount() >= 256)
+        return;
+    platform::MessageBoxes::current().show(
+        this, {QString::fromLatin1(LowColourText), QString::fromLatin1(LowColourTitle),
+               platform::MessageButtons::Ok, platform::MessageIcon::None});
+}
+
+void Startup::fitToScreen() {
+    if (platform::DisplayInfo::current().screenSize() != ScreenWithOwnSize)
+        return;
+    const QSize frame = frameGeometry().size() - size();
+    setFixedSize(platform::twips::sizeToPixels(OuterWidthOnThatScreen, OuterHeightOnThatScreen) -
+                 frame);
+}
+
+void Startup::openMainWindow() {
+    // Stopped first: the main window's load may take longer than a second,
+    // and it must open only once.
+    m_timer.stop();
+    if (!m_loaded) {
+        m_tickedWhileLoading = true;
+        return;
+    }
+    // The main window's load closes this window; nothing of it is used after.
+    auto* mainWindow = new MainForm(this);
+    mainWindow->show();
+}
+
+void Startup::unload() {
+    m_unloading = true;
+    close();
+}
+
+void Startup::closeEvent(QCloseEvent* event) {
+    // Closed from outside, the splash window would take the main window with
+    // it and leave the program running with no window at all.
+    if (!m_unloading) {
+        event->ignore();
+        return;
+    }
+    QWidget::closeEvent(event);
+}
+
+} // namespace windows::shell

@@ -1,0 +1,118 @@
+#include "support/FakeDisplayInfo.h"
+#include "windows/shell/AboutForm.h"
+
+#include <QDesktopServices>
+#include <QFontMetrics>
+#include <QLabel>
+#include <QPushButton>
+#include <QTest>
+#include <QUrl>
+#include <optional>
+
+using windows::shell::AboutForm;
+
+// Stands in for the desktop's browser.
+class FakeBrowser final : public QObject {
+    Q_OBJECT
+
+public:
+    QList<QUrl> opened;
+
+public Q_SLOTS:
+    void openUrl(const QUrl& url) { opened.append(url); }
+};
+
+class AboutFormTest final : public QObject {
+    Q_OBJECT
+
+private:
+    FakeBrowser m_browser;
+    std::optional<FakeDisplayInfo> m_display;
+    std::optional<AboutForm> m_about;
+
+    template <class Widget>
+    Widget* control(const char* name) const {
+        return m_about->findChild<Widget*>(QLatin1String(name));
+    }
+
+private Q_SLOTS:
+    void init() {
+        QDesktopServices::setUrlHandler(QStringLiteral("https"), &m_browser, "openUrl");
+        m_browser.opened.clear();
+        m_display.emplace();
+        m_about.emplace();
+        m_about->show();
+        m_about->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&*m_about));
+    }
+
+    void cleanup() {
+        m_about.reset();
+        m_display.reset();
+        QDesktopServices::unsetUrlHandler(QStringLiteral("https"));
+    }
+
+    void opensWithTheWebAddressFocused() {
+        QCOMPARE(QApplication::focusWidget(), control<QPushButton>("WWW"));
+        QCOMPARE(control<QPushButton>("WWW")->text(), QStringLiteral("www.quendrel.example"));
+        QCOMPARE(m_about->windowTitle(), QStringLiteral(" About Order Form"));
+    }
+
+    void contactText() {
+        QCOMPARE(control<QLabel>("Label4")->text(),
+                 QStringLiteral("Quendrel Software\n"
+                                "2150 Larkmoor Road\n"
+                                "Springfield, MO 65804  USA\n"
+                                "\n"
+                                "E-mail:  orders@quendrel.example\n"
+                                "\n"
+                                "www.quendrel.example"));
+        QCOMPARE(control<QLabel>("Label2")->text(), QStringLiteral(" Version 5.2 "));
+    }
+
+    // The captions that are longer than the table's sizes allow for must
+    // still show whole.
+    void captionsAreNotClipped() {
+        auto* www = control<QPushButton>("WWW");
+        QVERIFY(QFontMetrics(www->font()).horizontalAdvance(www->text()) < www->width());
+        QVERIFY(www->font().pointSizeF() > 10);
+        auto* image = control<QLabel>("Image1");
+        QCOMPARE(image->size(), QSize(32, 32));
+        QVERIFY(m_about->rect().contains(image->geometry()));
+    }
+
+    void keys_data() {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("pagesOpened");
+        QTest::addRow("Enter presses the focused web-address button") << int(Qt::Key_Return) << 1;
+        QTest::addRow("Space presses it too") << int(Qt::Key_Space) << 1;
+        QTest::addRow("Esc does nothing") << int(Qt::Key_Escape) << 0;
+    }
+
+    void keys() {
+        QFETCH(int, key);
+        QFETCH(int, pagesOpened);
+        QTest::keyClick(QApplication::focusWidget(), static_cast<Qt::Key>(key));
+        QCOMPARE(m_browser.opened.size(), pagesOpened);
+        QVERIFY(m_about->isVisible());
+    }
+
+    void webAddressOpensTheHomePageEachTime() {
+        for (int press = 1; press <= 2; ++press) {
+            QTest::mouseClick(control<QPushButton>("WWW"), Qt::LeftButton);
+            QCOMPARE(m_browser.opened.size(), press);
+            QCOMPARE(m_browser.opened.last(),
+                     QUrl(QStringLiteral("https://www.quendrel.example/")));
+            QVERIFY(m_about->isVisible());
+        }
+    }
+
+    void okCloses() {
+        QTest::mouseClick(control<QPushButton>("Command2"), Qt::LeftButton);
+        QVERIFY(!m_about->isVisible());
+        QVERIFY(m_browser.opened.isEmpty());
+    }
+};
+
+QTEST_MAIN(AboutFormTest)
+#include "tst_aboutform.moc"

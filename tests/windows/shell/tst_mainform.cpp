@@ -1,0 +1,245 @@
+#include "platform/Help.h"
+#include "platform/HelpViewer.h"
+#include "support/FakeDisplayInfo.h"
+#include "support/FakeMessageBoxes.h"
+#include "support/FakeProgramEnd.h"
+#include "support/TopLevelWindows.h"
+#include "windows/order/OrderWindow.h"
+#include "windows/shell/AboutForm.h"
+#include "windows/shell/MainForm.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QPointer>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+#include <functional>
+#include <optional>
+
+using platform::MessageAnswer;
+using windows::shell::AboutForm;
+using windows::shell::MainForm;
+
+class MainFormTest final : public QObject {
+    Q_OBJECT
+
+private:
+    std::optional<FakeMessageBoxes> m_boxes;
+    std::optional<FakeProgramEnd> m_end;
+    std::optional<FakeDisplayInfo> m_display;
+    std::optional<MainForm> m_main;
+
+    QAction* action(const char* name) const {
+        auto* found = m_main->findChild<QAction*>(QLatin1String(name));
+        if (!found)
+            qFatal("no menu command %s", name);
+        return found;
+    }
+
+    // Runs `look` on the modal window that `open` brings up, then closes
+    // that window, so that `open` returns.
+    static void whileModal(const std::function<void()>& open,
+                           const std::function<void(QWidget&)>& look) {
+        QTimer lookOnce;
+        lookOnce.setSingleShot(true);
+        QObject::connect(&lookOnce, &QTimer::timeout, &lookOnce, [&look] {
+            if (QWidget* modal = QApplication::activeModalWidget()) {
+                look(*modal);
+                modal->close();
+            }
+        });
+        lookOnce.start(0);
+        open();
+    }
+
+    bool activateMainWindow() {
+        m_main->activateWindow();
+        return QTest::qWaitForWindowActive(&*m_main);
+    }
+
+private Q_SLOTS:
+    void init() {
+        m_boxes.emplace();
+        m_end.emplace();
+        m_display.emplace();
+        m_main.emplace();
+        m_main->show();
+        QVERIFY(activateMainWindow());
+    }
+
+    void cleanup() {
+        m_main.reset();
+        deleteTopLevelWindows<platform::HelpViewer>();
+        platform::Help::setHelpFile({});
+        m_display.reset();
+        m_end.reset();
+        m_boxes.reset();
+    }
+
+    void introductoryText() {
+        const QString text = m_main->findChild<QLabel*>(QStringLiteral("Label1"))->text();
+        QCOMPARE(text,
+                 QStringLiteral(
+                     "Quendrel Software -- www.quendrel.example\n\n"
+                     "The purpose of this program is to demonstrate a way to add an order form "
+                     "to your software.\n\n"
+                     "ATTENTION SHAREWARE PROGRAMMER:\n"
+                     "If you would like to add this order form to your programs, you may "
+                     "purchase the Qt C++ (6.4) source code (both 16-bit and 32-bit editions) "
+                     "from Quendrel Software.\n\n"
+                     "Add this order form to your project and modify as desired. For only $19.95 "
+                     "the source code can be yours (royalty free)!"));
+        QCOMPARE(m_main->windowTitle(), QStringLiteral("Order Form"));
+    }
+
+    void orderCommands_data() {
+        QTest::addColumn<QString>("command");
+        QTest::addColumn<QKeySequence>("shortcut");
+        QTest::addRow("Show Order Form") << "Menu_Start" << QKeySequence();
+        QTest::addRow("Order Form") << "Menu_Form" << QKeySequence();
+        QTest::addRow("Ctrl+S") << "Menu_Start" << QKeySequence(Qt::CTRL | Qt::Key_S);
+        QTest::addRow("Ctrl+O") << "Menu_Form" << QKeySequence(Qt::CTRL | Qt::Key_O);
+    }
+
+    // Each command opens a new order window, modal, and waits for it to close.
+    void orderCommands() {
+        QFETCH(QString, command);
+        QFETCH(QKeySequence, shortcut);
+        for (int opening = 0; opening < 2; ++opening) {
+            QVERIFY(activateMainWindow());
+            QPointer<windows::order::OrderWindow> opened;
+            bool modal = false;
+            whileModal(
+                [&] {
+                    if (shortcut.isEmpty())
+                        action(qPrintable(command))->trigger();
+                    else
+                        QTest::keySequence(&*m_main, shortcut);
+                },
+                [&](QWidget& window) {
+                    opened = qobject_cast<windows::order::OrderWindow*>(&window);
+                    modal = window.isModal();
+                });
+            QVERIFY2(modal, "no modal order window opened");
+            // Closed means gone: the next opening starts afresh.
+            QVERIFY(!opened);
+            QVERIFY(topLevelWindows<windows::order::OrderWindow>().isEmpty());
+        }
+    }
+
+    void exitConfirmation_data() {
+        QTest::addColumn<MessageAnswer>("answer");
+        QTest::addColumn<QList<int>>("endStatuses");
+        QTest::addRow("No") << MessageAnswer::No << QList<int>();
+        QTest::addRow("Yes") << MessageAnswer::Yes << QList<int>{0};
+    }
+
+    void exitConfirmation() {
+        QFETCH(MessageAnswer, answer);
+        m_boxes->answers = {answer};
+
+        QTest::keySequence(&*m_main, QKeySequence(Qt::CTRL | Qt::Key_E));
+
+        QCOMPARE(m_boxes->asked.size(), 1);
+        const platform::MessageRequest& question = m_boxes->asked.first();
+        QCOMPARE(question.text, QStringLiteral("Do you really want to leave this great program?"));
+        QCOMPARE(question.title, QStringLiteral("EXIT"));
+        QCOMPARE(question.buttons, platform::MessageButtons::YesNo);
+        QCOMPARE(question.icon, platform::MessageIcon::Question);
+        QTEST(m_end->statuses, "endStatuses");
+        // The program ends from here without closing any window first.
+        QVERIFY(m_main->isVisible());
+    }
+
+    void closingEndsTheProgramWithoutAsking_data() {
+        QTest::addColumn<bool>("helpOpen");
+        QTest::addRow("alone") << false;
+        QTest::addRow("with the help viewer open") << true;
+    }
+
+    void closingEndsTheProgramWithoutAsking() {
+        QFETCH(bool, helpOpen);
+        if (helpOpen) {
+            action("Menu_UsingHelp")->trigger();
+            QCOMPARE(topLevelWindows<platform::HelpViewer>().size(), 1);
+        }
+
+        QVERIFY(m_main->close());
+
+        QVERIFY(m_boxes->asked.isEmpty());
+        QCOMPARE(m_end->statuses, QList<int>{0});
+    }
+
+    void vendorInformation() {
+        action("Menu_Quendrel")->trigger();
+
+        QCOMPARE(m_boxes->asked.size(), 1);
+        const platform::MessageRequest& message = m_boxes->asked.first();
+        QCOMPARE(message.text, QStringLiteral("Quendrel Software\r"
+                                              "2150 Larkmoor Road\r"
+                                              "Springfield, MO 65804  USA\r"
+                                              "\r"
+                                              "Phone:  1-800-555-0123\r"
+                                              "Fax:        1-800-555-0147\r"
+                                              "\r"
+                                              "orders@quendrel.example\r"
+                                              "www.quendrel.example\r"));
+        QVERIFY(message.title.isEmpty());
+        QCOMPARE(message.buttons, platform::MessageButtons::Ok);
+        QCOMPARE(message.icon, platform::MessageIcon::None);
+    }
+
+    // Open twice: each time a new About window, with the hourglass over the
+    // main window while it is open and the default pointer afterwards.
+    void aboutWindow() {
+        for (int opening = 0; opening < 2; ++opening) {
+            QPointer<AboutForm> about;
+            Qt::CursorShape mainPointer = Qt::ArrowCursor;
+            QString focused;
+            whileModal([&] { action("Menu_About")->trigger(); },
+                       [&](QWidget& window) {
+                           about = qobject_cast<AboutForm*>(&window);
+                           mainPointer = m_main->cursor().shape();
+                           if (QWidget* focus = window.focusWidget())
+                               focused = focus->objectName();
+                       });
+            QVERIFY2(about.isNull() && !focused.isEmpty(), "the About window did not open");
+            QCOMPARE(focused, QStringLiteral("WWW"));
+            QCOMPARE(mainPointer, Qt::WaitCursor);
+            QCOMPARE(m_main->cursor().shape(), Qt::ArrowCursor);
+            QVERIFY(topLevelWindows<AboutForm>().isEmpty());
+        }
+    }
+
+    void helpKey() {
+        QTest::keyClick(&*m_main, Qt::Key_F1);
+        QVERIFY2(topLevelWindows<platform::HelpViewer>().isEmpty(),
+                 "F1 opened help before How to Use Help");
+
+        QTest::keySequence(&*m_main, QKeySequence(Qt::CTRL | Qt::Key_U));
+        QCOMPARE(platform::Help::helpFile(), QStringLiteral("Winhelp.hlp"));
+        QCOMPARE(topLevelWindows<platform::HelpViewer>().size(), 1);
+        platform::HelpViewer* viewer = topLevelWindows<platform::HelpViewer>().first();
+        QVERIFY(viewer->isVisible());
+        QCOMPARE(viewer->document(), platform::Help::documentFor(QStringLiteral("Winhelp.hlp")));
+
+        // From now on F1 brings back the same guide, also from the About window.
+        viewer->close();
+        QTest::keyClick(&*m_main, Qt::Key_F1);
+        QTRY_COMPARE(topLevelWindows<platform::HelpViewer>().size(), 1);
+        QVERIFY(topLevelWindows<platform::HelpViewer>().first()->isVisible());
+        bool helpOverAbout = false;
+        whileModal([&] { action("Menu_About")->trigger(); },
+                   [&](QWidget& about) {
+                       QTest::keyClick(&about, Qt::Key_F1);
+                       for (const platform::HelpViewer* shown :
+                            topLevelWindows<platform::HelpViewer>())
+                           helpOverAbout |= shown->isVisible() && shown->parentWidget() == &about;
+                   });
+        QVERIFY(helpOverAbout);
+    }
+};
+
+QTEST_MAIN(MainFormTest)
+#include "tst_mainform.moc"

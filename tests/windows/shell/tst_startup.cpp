@@ -1,0 +1,178 @@
+#include "support/FakeDisplayInfo.h"
+#include "support/FakeMessageBoxes.h"
+#include "support/TopLevelWindows.h"
+#include "windows/shell/MainForm.h"
+#include "windows/shell/Startup.h"
+
+#include <QElapsedTimer>
+#include <QLabel>
+#include <QPointer>
+#include <QTest>
+#include <optional>
+
+using windows::shell::MainForm;
+using windows::shell::Startup;
+
+class StartupTest final : public QObject {
+    Q_OBJECT
+
+private:
+    std::optional<FakeMessageBoxes> m_boxes;
+    std::optional<FakeDisplayInfo> m_display;
+
+    static QString splashText(const Startup& splash) {
+        return splash.findChild<QLabel*>(QStringLiteral("Label1"))->text();
+    }
+
+private Q_SLOTS:
+    void init() {
+        m_boxes.emplace();
+        m_display.emplace();
+    }
+
+    void cleanup() {
+        deleteTopLevelWindows<Startup>();
+        deleteTopLevelWindows<MainForm>();
+        m_display.reset();
+        m_boxes.reset();
+    }
+
+    void lowColourWarning_data() {
+        QTest::addColumn<int>("bitsPerPixel");
+        QTest::addColumn<int>("planes");
+        QTest::addColumn<bool>("warns");
+        QTest::addRow("16 colours in 4 bits") << 4 << 1 << true;
+        QTest::addRow("16 colours in 4 planes") << 1 << 4 << true;
+        QTest::addRow("256 colours") << 8 << 1 << false;
+        QTest::addRow("16 bits") << 16 << 1 << false;
+        QTest::addRow("24 bits") << 24 << 1 << false;
+        QTest::addRow("32 bits") << 32 << 1 << false;
+    }
+
+    void lowColourWarning() {
+        QFETCH(int, bitsPerPixel);
+        QFETCH(int, planes);
+        QFETCH(bool, warns);
+        m_display->bits = bitsPerPixel;
+        m_display->colourPlanes = planes;
+        bool splashVisibleDuringWarning = false;
+        m_boxes->whileOpen = [&](const platform::MessageRequest&) {
+            for (const Startup* splash : topLevelWindows<Startup>())
+                splashVisibleDuringWarning |= splash->isVisible();
+        };
+
+        const QPointer<Startup> splash = Startup::start();
+
+        QCOMPARE(m_boxes->asked.size(), warns ? 1 : 0);
+        if (warns) {
+            const platform::MessageRequest& warning = m_boxes->asked.first();
+            QCOMPARE(warning.title, QStringLiteral(" LOW COLOR WARNING"));
+            QCOMPARE(warning.text,
+                     QStringLiteral(
+                         "WARNING:\r\rRecommend you set your video to display at least 256 colors. "
+                         "Contact your video card manufacturer if you need a driver to display "
+                         "more colors.\rYou may continue and the program will function as "
+                         "designed, but background colors and screens may look bad!"));
+            QCOMPARE(warning.buttons, platform::MessageButtons::Ok);
+            QCOMPARE(warning.icon, platform::MessageIcon::None);
+            QVERIFY(!splashVisibleDuringWarning);
+        }
+        // The warning is advice only: the splash window loads and shows anyway.
+        QVERIFY(splash && splash->isVisible());
+        QCOMPARE(splashText(*splash).count(QLatin1Char('\n')), 3);
+    }
+
+    void sizeAndPlace_data() {
+        QTest::addColumn<QSize>("screen");
+        QTest::addColumn<QSize>("outerSize");
+        // 2930 x 1500 twips on exactly 1024 x 768; the design size elsewhere.
+        QTest::addRow("1024 x 768") << QSize(1024, 768) << QSize(195, 100);
+        QTest::addRow("800 x 600") << QSize(800, 600) << QSize(190, 98);
+        QTest::addRow("1024 x 600") << QSize(1024, 600) << QSize(190, 98);
+        QTest::addRow("1152 x 864") << QSize(1152, 864) << QSize(190, 98);
+        QTest::addRow("1280 x 1024") << QSize(1280, 1024) << QSize(190, 98);
+    }
+
+    void sizeAndPlace() {
+        QFETCH(QSize, screen);
+        QFETCH(QSize, outerSize);
+        m_display->size = screen;
+
+        const Startup* splash = Startup::start();
+
+        QCOMPARE(splash->frameGeometry().size(), outerSize);
+        // Centred with the size it ended up with.
+        const QPoint centre = splash->frameGeometry().center();
+        QVERIFY(qAbs(2 * centre.x() + 1 - screen.width()) <= 2);
+        QVERIFY(qAbs(2 * centre.y() + 1 - screen.height()) <= 2);
+    }
+
+    void textAndPointer() {
+        const Startup* splash = Startup::start();
+
+        QCOMPARE(splashText(*splash).split(QLatin1Char('\n')),
+                 QStringList({QStringLiteral("Starting Order Form"), QStringLiteral("Version 5.2"),
+                              QStringLiteral("Copyright (C) 1999 by"),
+                              QStringLiteral("Quendrel Software")}));
+        QCOMPARE(splash->cursor().shape(), Qt::WaitCursor);
+        QCOMPARE(splash->findChild<QLabel*>(QStringLiteral("Label1"))->cursor().shape(),
+                 Qt::WaitCursor);
+    }
+
+    void cannotBeClosedFromOutside() {
+        Startup* splash = Startup::start();
+        QVERIFY(!splash->close());
+        QVERIFY(splash->isVisible());
+    }
+
+    void mainWindowOpensOnceAfterASecond_data() {
+        QTest::addColumn<int>("loadMilliseconds");
+        QTest::addRow("quick load") << 0;
+        QTest::addRow("load slower than two ticks") << 2500;
+    }
+
+    void mainWindowOpensOnceAfterASecond() {
+        QFETCH(int, loadMilliseconds);
+        QElapsedTimer clock;
+        clock.start();
+        const QPointer<Startup> splash = Startup::start();
+        // From now on only the main window's load asks for the screen size.
+        qint64 mainLoadStarted = -1;
+        m_display->whileAsked = [&] {
+            if (mainLoadStarted < 0)
+                mainLoadStarted = clock.elapsed();
+            QTest::qWait(loadMilliseconds);
+        };
+
+        QTRY_COMPARE_WITH_TIMEOUT(topLevelWindows<MainForm>().size(), 1, 5000);
+        QTRY_VERIFY(topLevelWindows<MainForm>().first()->isVisible());
+        QVERIFY2(mainLoadStarted >= 950, qPrintable(QString::number(mainLoadStarted)));
+        // The main window's load has closed and released the splash window.
+        QTRY_VERIFY(!splash);
+
+        QTest::qWait(1500);
+        QCOMPARE(topLevelWindows<MainForm>().size(), 1);
+    }
+
+    // A tick that comes while the warning is still open opens the main window
+    // only once the splash window has finished loading.
+    void tickDuringWarningWaitsForTheLoad() {
+        m_display->bits = 4;
+        int mainWindowsDuringWarning = -1;
+        m_boxes->whileOpen = [&](const platform::MessageRequest&) {
+            QTest::qWait(1500);
+            mainWindowsDuringWarning = static_cast<int>(topLevelWindows<MainForm>().size());
+        };
+
+        const QPointer<Startup> splash = Startup::start();
+
+        QCOMPARE(mainWindowsDuringWarning, 0);
+        QTRY_COMPARE(topLevelWindows<MainForm>().size(), 1);
+        QTRY_VERIFY(!splash);
+        QTest::qWait(1200);
+        QCOMPARE(topLevelWindows<MainForm>().size(), 1);
+    }
+};
+
+QTEST_MAIN(StartupTest)
+#include "tst_startup.moc"
