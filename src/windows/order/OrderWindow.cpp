@@ -79,12 +79,14 @@ void OrderWindow::showModal(QWidget* owner) {
 }
 
 void OrderWindow::connectHandlers() {
+    // Every change of a tick counts, not only a click: a screen reader ticks
+    // a box through its toggle action, which never clicks it.
     for (QCheckBox* product : m_products) {
-        connect(product, &QCheckBox::clicked, this, &OrderWindow::Product_Click);
+        connect(product, &QCheckBox::toggled, this, &OrderWindow::Product_Click);
         product->setMouseTracking(true);
         product->installEventFilter(this);
     }
-    connect(m_salesTax, &QCheckBox::clicked, this, &OrderWindow::Check1_Click);
+    connect(m_salesTax, &QCheckBox::toggled, this, &OrderWindow::Check1_Click);
     for (QRadioButton* option : m_paymentOptions) {
         connect(option, &QRadioButton::toggled, this, [this](bool selected) {
             if (selected)

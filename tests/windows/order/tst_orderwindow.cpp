@@ -2,6 +2,7 @@
 #include "platform/ClassicLook.h"
 #include "support/OrderWindowFixture.h"
 
+#include <QAccessible>
 #include <QTest>
 
 Q_DECLARE_METATYPE(QList<int>)
@@ -86,6 +87,16 @@ private Q_SLOTS:
         order.click(tax);
         QCOMPARE(order.caption("Label12"), QString("$0.00"));
         QCOMPARE(order.caption("Label3"), QString("$23.95"));
+    }
+
+    void ticksWithoutAClickCountToo() {
+        // Assistive technology ticks a box through its toggle action.
+        OrderWindowFixture order;
+        for (QCheckBox* box : {order.product(0), order.find<QCheckBox>("Check1")})
+            QAccessible::queryAccessibleInterface(box)->actionInterface()->doAction(
+                QAccessibleActionInterface::toggleAction());
+        QCOMPARE(order.caption("Label1"), QString("$19.95"));
+        QCOMPARE(order.caption("Label3"), QString("$25.24"));
     }
 
     void enterMovesOn_data() {
