@@ -1,0 +1,594 @@
+"""What the end-to-end tests share: a private desktop to run the installed
+program on, and the means to use it the way a person would.
+
+A Desktop is a private X server (Xvfb, 1024 x 768 pixels at 96 dpi, on a free
+display), optionally a private CUPS scheduler with one paused queue, and the
+program started in a fresh working folder. Everything it starts is stopped by
+its process id when the `with` block ends, whether the test passed or not.
+
+    with Desktop("save") as desktop:
+        program = desktop.start_program()
+        main = program.wait_for_window("^Order Form$")
+        main.press("ctrl+s")
+        ...
+
+The program is driven only through the X server with xdotool: key presses,
+typing and clicks at positions inside a window, computed from the twips of
+the window's layout (15 twips to the pixel at 96 dpi).
+
+Standard library only; the tests run with the system's /usr/bin/python3.
+"""
+
+import difflib
+import os
+import shutil
+import signal
+import subprocess
+import sys
+import tempfile
+import time
+import xml.etree.ElementTree as ElementTree
+from pathlib import Path
+
+SCREEN_WIDTH = 1024
+SCREEN_HEIGHT = 768
+TWIPS_PER_PIXEL = 15
+
+# Set by CTest (tests/e2e/CMakeLists.txt); the defaults suit a run by hand
+# from the source folder after `cmake --install build --prefix build/e2e-prefix`.
+SOURCE_DIR = Path(__file__).resolve().parents[2]
+PREFIX = Path(os.environ.get("ORDERFORM_E2E_PREFIX", SOURCE_DIR / "build" / "e2e-prefix"))
+PRIVATE_CUPSD = Path(os.environ.get(
+    "ORDERFORM_E2E_PRIVATE_CUPSD", SOURCE_DIR / "tests" / "fixtures" / "cups" / "private-cupsd"))
+PROGRAM = PREFIX / "bin" / "orderform"
+DESKTOP_ENTRY = PREFIX / "share" / "applications" / "example.quendrel.OrderForm.desktop"
+
+
+class TestFailure(AssertionError):
+    pass
+
+
+def check(condition, message):
+    if not condition:
+        raise TestFailure(message)
+
+
+def check_equal(actual, expected, what):
+    if actual != expected:
+        raise TestFailure(f"{what}:\n  expected {expected!r}\n  got      {actual!r}")
+
+
+def check_same_lines(actual, expected, what):
+    """Compares two lists of lines, or two texts as bytes, showing what differs."""
+    if actual == expected:
+        return
+    if isinstance(actual, bytes):
+        actual = [repr(line) for line in actual.split(b"\n")]
+        expected = [repr(line) for line in expected.split(b"\n")]
+    else:
+        actual = [repr(line) for line in actual]
+        expected = [repr(line) for line in expected]
+    diff = difflib.unified_diff(expected, actual, "expected", "got", lineterm="")
+    raise TestFailure(f"{what} differs:\n" + "\n".join(diff))
+
+
+def wait_for(probe, timeout, what, interval=0.02):
+    """Calls probe() until it gives something true and returns that; fails
+    after `timeout` seconds."""
+    deadline = time.monotonic() + timeout
+    while True:
+        value = probe()
+        if value:
+            return value
+        if time.monotonic() > deadline:
+            raise TestFailure(f"timed out after {timeout} s waiting for {what}")
+        time.sleep(interval)
+
+
+def pixels(twips):
+    """Twips to whole pixels, halves away from zero."""
+    return int(twips / TWIPS_PER_PIXEL + 0.5)
+
+
+def run_tests(scenarios):
+    """Runs the scenario named by the first argument: the test's main()."""
+    if len(sys.argv) != 2 or sys.argv[1] not in scenarios:
+        sys.exit(f"usage: {sys.argv[0]} {{{','.join(scenarios)}}}")
+    started = time.monotonic()
+    try:
+        scenarios[sys.argv[1]]()
+    except TestFailure as failure:
+        print(f"FAIL {sys.argv[1]}: {failure}", file=sys.stderr)
+        sys.exit(1)
+    print(f"PASS {sys.argv[1]} ({time.monotonic() - started:.1f} s)")
+
+
+# ---------------------------------------------------------------------------
+# The X server as xdotool sees it
+
+def xdotool(*arguments, check_status=True):
+    result = subprocess.run(["xdotool", *map(str, arguments)], capture_output=True, text=True,
+                            timeout=30)
+    if check_status and result.returncode != 0:
+        raise TestFailure(f"xdotool {' '.join(map(str, arguments))} failed: {result.stderr}")
+    return result.stdout
+
+
+class Window:
+    """A top-level window of the program on the private X server. Positions
+    are relative to the window's top left corner; without a window manager
+    there is no frame, so that is the corner of the client area."""
+
+    def __init__(self, window_id, program):
+        self.id = window_id
+        self.program = program
+
+    def __eq__(self, other):
+        return isinstance(other, Window) and self.id == other.id
+
+    def __repr__(self):
+        return f"Window({self.id}, {self.title()!r})"
+
+    def title(self):
+        return xdotool("getwindowname", self.id, check_status=False).rstrip("\n")
+
+    def geometry(self):
+        """(left, top, width, height) on the screen, in pixels."""
+        fields = dict(line.split("=", 1) for line in
+                      xdotool("getwindowgeometry", "--shell", self.id).split())
+        return tuple(int(fields[key]) for key in ("X", "Y", "WIDTH", "HEIGHT"))
+
+    def is_visible(self):
+        return self in self.program.visible_windows()
+
+    def focus(self):
+        xdotool("windowfocus", "--sync", self.id)
+
+    def press(self, *keys):
+        """Key presses, such as "ctrl+s", "Return", "alt+f", one after another."""
+        self.focus()
+        xdotool("key", "--clearmodifiers", "--delay", 40, *keys)
+
+    def type(self, text):
+        self.focus()
+        xdotool("type", "--clearmodifiers", "--delay", 25, text)
+
+    def click(self, x, y):
+        """A left click at pixel (x, y) of the window."""
+        xdotool("mousemove", "--window", self.id, "--sync", x, y)
+        xdotool("click", 1)
+
+    def click_twips(self, left, top):
+        self.click(pixels(left), pixels(top))
+
+    def wait_until_closed(self, timeout=10):
+        wait_for(lambda: not self.is_visible(), timeout, f"{self!r} to close")
+
+
+# ---------------------------------------------------------------------------
+# The program
+
+class Program:
+    def __init__(self, process, log):
+        self.process = process
+        self.pid = process.pid
+        self.log = log
+
+    def visible_windows(self):
+        found = xdotool("search", "--onlyvisible", "--pid", self.pid, check_status=False)
+        return [Window(int(line), self) for line in found.split()]
+
+    def find_window(self, title):
+        """The visible window whose title matches the regular expression, or None."""
+        found = xdotool("search", "--all", "--onlyvisible", "--pid", self.pid, "--name", title,
+                        check_status=False).split()
+        return Window(int(found[0]), self) if found else None
+
+    def wait_for_window(self, title, timeout=10):
+        return wait_for(lambda: self.find_window(title), timeout, f"a window titled {title!r}")
+
+    def is_running(self):
+        return self.process.poll() is None
+
+    def wait_for_end(self, timeout=10):
+        """The exit status once the program has ended by itself."""
+        try:
+            return self.process.wait(timeout)
+        except subprocess.TimeoutExpired:
+            raise TestFailure(f"the program was still running after {timeout} s") from None
+
+    def message_box(self, title, timeout=10):
+        """The message box with this exact title, once it shows."""
+        return self.wait_for_window(f"^{_regex_escape(title)}$", timeout)
+
+
+def _regex_escape(text):
+    # xdotool takes POSIX extended regular expressions.
+    return "".join("\\" + c if c in ".^$*+?()[]{}|\\" else c for c in text)
+
+
+# ---------------------------------------------------------------------------
+# The private desktop
+
+class Desktop:
+    """A private X server, an optional private CUPS scheduler and a scratch
+    folder with the program's working folder ("work") and home ("home")."""
+
+    def __init__(self, name, printers=False):
+        self.name = name
+        self.with_printers = printers
+        self.scratch = Path(tempfile.mkdtemp(prefix=f"orderform-e2e-{name}-"))
+        self.work = self.scratch / "work"
+        self.home = self.scratch / "home"
+        self.runtime = self.scratch / "runtime"
+        for folder in (self.work, self.home, self.runtime):
+            folder.mkdir(mode=0o700)
+        self.display = None
+        self.cups = None
+        self._processes = []  # (description, Popen), stopped last to first
+        self._logs = []
+
+    def __enter__(self):
+        try:
+            self._start_x_server()
+            if self.with_printers:
+                self._start_printers()
+        except BaseException:
+            self._stop_everything(failed=True)
+            raise
+        return self
+
+    def __exit__(self, kind, value, traceback):
+        self._stop_everything(failed=kind is not None)
+        return False
+
+    # -- starting
+
+    def _start(self, description, command, log_name, **options):
+        log = self.scratch / log_name
+        self._logs.append(log)
+        with open(log, "wb") as output:
+            process = subprocess.Popen(command, stdin=subprocess.DEVNULL, stdout=output,
+                                       stderr=subprocess.STDOUT, **options)
+        self._processes.append((description, process))
+        return process
+
+    def _start_x_server(self):
+        # Xvfb picks a free display number itself and writes it to the pipe.
+        reader, writer = os.pipe()
+        try:
+            self._start("X server", ["Xvfb", "-displayfd", str(writer), "-screen", "0",
+                                     f"{SCREEN_WIDTH}x{SCREEN_HEIGHT}x24", "-dpi", "96",
+                                     "-nolisten", "tcp"], "xvfb.log", pass_fds=(writer,))
+        finally:
+            os.close(writer)
+        with os.fdopen(reader) as pipe:
+            number = pipe.readline().strip()
+        check(number.isdigit(), "the X server did not start: " +
+              (self.scratch / "xvfb.log").read_text(errors="replace"))
+        self.display = f":{number}"
+        os.environ["DISPLAY"] = self.display  # for xdotool
+        os.environ.pop("WAYLAND_DISPLAY", None)
+
+    def _start_printers(self):
+        """The tests' own CUPS scheduler (tests/fixtures/cups/private-cupsd)
+        with one paused queue, "form", the default destination, A4 paper."""
+        # A socket's path must stay short: it goes under /tmp, not the scratch.
+        self.cups = Path(tempfile.mkdtemp(prefix="orderform-e2e-cups-"))
+        socket = self.cups / "cupsd.sock"
+        folder = self.cups / "scheduler"
+        # The scheduler runs in the background of the script; it keeps its
+        # process id in <folder>/cupsd.pid, by which it is stopped.
+        started = subprocess.run(["bash", str(PRIVATE_CUPSD), "start", str(folder), str(socket),
+                                  "form:default:a4"], capture_output=True, text=True, timeout=60)
+        self._processes.append(("CUPS scheduler", _CupsScheduler(folder)))
+        check(started.returncode == 0, f"the CUPS scheduler did not start: {started.stderr}")
+        self.cups_environment = {
+            "CUPS_SERVER": str(socket),
+            "CUPS_SERVERROOT": str(folder / "client"),
+        }
+        self.cups_spool = folder / "spool"
+
+    def program_environment(self, extra=None):
+        """What a desktop session would give the program, and no more."""
+        environment = {
+            "PATH": os.environ.get("PATH", "/usr/bin:/bin"),
+            "HOME": str(self.home),
+            "XDG_RUNTIME_DIR": str(self.runtime),
+            "DISPLAY": self.display,
+            "QT_QPA_PLATFORM": "xcb",
+            "LANG": "C.UTF-8",
+            "LC_ALL": "C.UTF-8",
+            "TZ": "UTC",
+        }
+        if self.cups:
+            environment.update(self.cups_environment)
+        else:
+            # No printer at all rather than the machine's.
+            environment["CUPS_SERVER"] = str(self.scratch / "no-cups.sock")
+        environment.update(extra or {})
+        return environment
+
+    def start_program(self, command=None, cwd=None, environment=None):
+        """Starts the installed program (or `command`) in the working folder."""
+        process = self._start("program", command or [str(PROGRAM)],
+                              f"program-{len(self._logs)}.log", cwd=cwd or self.work,
+                              env=self.program_environment(environment))
+        return Program(process, self._logs[-1])
+
+    def environment_for_tools(self):
+        """For lpstat and the like: this desktop's scheduler."""
+        environment = dict(os.environ)
+        environment.update(self.cups_environment)
+        return environment
+
+    # -- stopping
+
+    def _stop_everything(self, failed):
+        for description, process in reversed(self._processes):
+            try:
+                _stop(process)
+            except Exception as error:  # go on stopping the others
+                print(f"could not stop the {description}: {error}", file=sys.stderr)
+        self._processes.clear()
+        if failed:
+            for log in self._logs:
+                if log.exists() and log.stat().st_size:
+                    print(f"--- {log.name}", file=sys.stderr)
+                    print(log.read_text(errors="replace")[-4000:], file=sys.stderr)
+        shutil.rmtree(self.scratch, ignore_errors=True)
+        if self.cups:
+            shutil.rmtree(self.cups, ignore_errors=True)
+
+
+class _CupsScheduler:
+    """The scheduler the fixture's script started, known by its process id."""
+
+    def __init__(self, folder):
+        self.folder = folder
+        pid_file = folder / "cupsd.pid"
+        self.pid = int(pid_file.read_text()) if pid_file.exists() else None
+
+    def poll(self):
+        return None if self.pid and _alive(self.pid) else 0
+
+    def stop(self):
+        subprocess.run(["bash", str(PRIVATE_CUPSD), "stop", str(self.folder)],
+                       capture_output=True, timeout=30)
+        if self.pid and _alive(self.pid):
+            os.kill(self.pid, signal.SIGKILL)
+
+
+def _alive(pid):
+    try:
+        os.kill(pid, 0)
+    except ProcessLookupError:
+        return False
+    return True
+
+
+def _stop(process):
+    if isinstance(process, _CupsScheduler):
+        process.stop()
+        return
+    if process.poll() is not None:
+        return
+    process.terminate()
+    try:
+        process.wait(5)
+    except subprocess.TimeoutExpired:
+        process.kill()
+        process.wait(5)
+
+
+# ---------------------------------------------------------------------------
+# What the program wrote and printed
+
+def today(timezone="UTC"):
+    """The date as the documents write it, mm-dd-yy, in the program's time zone."""
+    os.environ["TZ"] = timezone
+    time.tzset()
+    return time.strftime("%m-%d-%y")
+
+
+def print_jobs(desktop):
+    """The ids of the jobs in the private scheduler's queue "form"."""
+    listed = subprocess.run(["lpstat", "-o", "form"], capture_output=True, text=True,
+                            env=desktop.environment_for_tools(), timeout=30)
+    check(listed.returncode == 0, f"lpstat failed: {listed.stderr}")
+    return [int(line.split()[0].rsplit("-", 1)[1]) for line in listed.stdout.splitlines()
+            if line.strip()]
+
+
+def printed_lines(pdf, inset=18.0):
+    """The text of a PDF of fixed-pitch lines as it reads on paper: the lines
+    of each page, with their leading spaces counted in characters from the
+    left edge of the printable area (`inset` points from the paper's edges),
+    without trailing spaces and without empty lines at the end of a page."""
+    result = subprocess.run(["pdftotext", "-bbox", str(pdf), "-"], capture_output=True,
+                            timeout=30)
+    check(result.returncode == 0, f"pdftotext failed: {result.stderr!r}")
+    root = ElementTree.fromstring(result.stdout)
+    pages = [[(float(word.get("xMin")), float(word.get("yMin")),
+               float(word.get("xMax")), float(word.get("yMax")), word.text or "")
+              for word in page.iter() if word.tag.endswith("word")]
+             for page in root.iter() if page.tag.endswith("page")]
+    words = [word for page in pages for word in page]
+    check(words, f"no text in {pdf}")
+    pitch = sum(right - left for left, _, right, _, _ in words) / sum(
+        len(text) for *_, text in words)
+
+    result_pages = []
+    for page in pages:
+        rows = {}
+        for left, top, _, bottom, text in page:
+            row = max(round((top - inset) / (bottom - top)), 0)
+            column = max(round((left - inset) / pitch), 0)
+            rows.setdefault(row, {})[column] = text
+        lines = [""] * (max(rows) + 1 if rows else 0)
+        for row, columns in rows.items():
+            line = ""
+            for column in sorted(columns):
+                line += " " * (column - len(line)) if len(line) < column else (" " if line else "")
+                line += columns[column]
+            lines[row] = line
+        result_pages.append(lines)
+    return result_pages
+
+
+def as_on_paper(lines):
+    """Expected lines as printed_lines() gives them back."""
+    lines = [line.rstrip(" ") for line in lines]
+    while lines and not lines[-1]:
+        lines.pop()
+    return lines
+
+
+# ---------------------------------------------------------------------------
+# The two documents as they should come out: the saved ORDER.TXT and the
+# printed form, line by line, for an order described by
+#   fee_lines  the ticked products' lines, in catalogue order
+#   sub_total, total  the amounts as the window shows them, without the "$"
+#   tax        None, or (the unrounded tax as plain digits, the rounded
+#              amount), such as (".6442625", "0.64"): the saved file spaces the
+#              tax amount by the length of the unrounded one
+#   payment    the payment line, such as "VISA Payment"
+#   card       None, or the cardholder's name, card number and expiry date
+#   customer   name, address, city, state, zip, phone and email
+# Every amount stands right-aligned in the nine columns after its "$".
+
+VENDOR_LINES = ["Quendrel Software", "PO BOX 4417", "Springfield, MO 65801-4417  USA"]
+CONTACT_LINES = ["* FAX:     1-800-555-0147", "* Phone:   1-800-555-0123",
+                 "* E-MAIL:  orders@quendrel.example"]
+PLACEHOLDERS = {
+    "name": "(Enter Your Full Name)",
+    "address": "(Address)",
+    "city": "(City)",
+    "state": "(State/Country)",
+    "zip": "(Zip/Post Code)",
+    "phone": "(Telephone Number)",
+    "email": "(E-Mail Address)",
+}
+
+
+def _amount(amount):
+    return amount.rjust(9)
+
+
+def _customer_lines(customer, indent):
+    return [
+        indent + customer["name"] + " ",
+        indent + customer["address"],
+        indent + customer["city"] + ", " + customer["state"] + "  " + customer["zip"],
+        "",
+        indent + "Phone:  " + customer["phone"],
+        indent + "E-Mail: " + customer["email"],
+    ]
+
+
+def _card_lines(card, indent):
+    if not card:
+        return []
+    name, number, expiry = card
+    return [indent + "Cardholder Name:      " + name, indent + "Card Number:          " + number,
+            indent + "Card Expiration Date: " + expiry, ""]
+
+
+def order_file(date, fee_lines, sub_total, total, payment, customer, tax=None, card=None):
+    """ORDER.TXT as bytes: Windows-1252, every line ended by CR LF."""
+    tax_lines = []
+    if tax:
+        unrounded, rounded = tax
+        tax_lines = ["MO Sales Tax:  $" + " " * max(10 - len(unrounded), 0) + rounded]
+    lines = [
+        " " * 13 + "Quendrel Software Order Form  " + date,
+        "-" * 62,
+        "All lines of this form must be completed in full for us to",
+        "process your order. NO C.O.D. ORDERS.",
+        "",
+        *[" " * 13 + line for line in VENDOR_LINES],
+        "",
+        "CREDIT CARD ORDER OPTIONS (VISA, MasterCard, Discover, AmEx):",
+        *["  " + line for line in CONTACT_LINES],
+        "-" * 62,
+        *[" " * 9 + line for line in fee_lines],
+        "",
+        "   Sub-Total:  $" + _amount(sub_total),
+        *tax_lines,
+        "    Shipping:  $" + _amount("4.00"),
+        " " * 15 + "-" * 11,
+        "       TOTAL:  $" + _amount(total),
+        " " * 15 + "=" * 11,
+        "",
+        " " * 12 + payment,
+        "",
+        *_card_lines(card, " " * 12),
+        "The registered version is supplied on a 3.5 HD diskette.",
+        "",
+        *_customer_lines(customer, " " * 12),
+        "-" * 65,
+        " Comments (Continue on Back if Needed): ",
+        "",
+        "",
+        "-" * 65,
+        "",
+        "Purchaser's Printed Name: " + "_" * 36,
+        "",
+        " " * 15 + "Signature: " + "_" * 36,
+        "",
+    ]
+    return "".join(line + "\r\n" for line in lines).encode("cp1252")
+
+
+def printed_form(date, fee_lines, sub_total, total, payment, customer, tax=None, card=None):
+    """The printed form's lines, as they should read on paper."""
+    lines = [
+        " " * 19 + "Quendrel Software Order Form  " + date,
+        " " * 6 + "-" * 62,
+        " " * 6 + "All lines of this form must be completed in full for us to",
+        " " * 6 + "process your order. NO C.O.D. ORDERS.",
+        "",
+        *[" " * 19 + line for line in VENDOR_LINES],
+        "",
+        " " * 6 + "CREDIT CARD ORDER OPTIONS (VISA, MasterCard, Discover, AmEx):",
+        "",
+        *[" " * 7 + line for line in CONTACT_LINES],
+        " " * 6 + "-" * 62,
+        *[" " * 9 + line for line in fee_lines],
+        "",
+        " " * 9 + "Sub-Total:  $" + _amount(sub_total),
+        *([" " * 6 + "MO Sales Tax:  $" + _amount(tax[1])] if tax else []),
+        " " * 10 + "Shipping:  $" + _amount("4.00"),
+        " " * 21 + "-" * 11,
+        " " * 13 + "TOTAL:  $" + _amount(total),
+        " " * 21 + "=" * 11,
+        "",
+        " " * 18 + payment,
+        "",
+        *_card_lines(card, " " * 18),
+        " " * 4 + "The registered version is supplied on a 3.5 HD diskette.",
+        "",
+        *_customer_lines(customer, " " * 18),
+        " " * 6 + "-" * 65,
+        " " * 7 + "Comments (Continue on Back if Needed): ",
+        "",
+        "",
+        "",
+        " " * 6 + "-" * 65,
+        "",
+        " " * 6 + "Purchaser's Printed Name: " + "_" * 38,
+        "",
+        " " * 21 + "Signature: " + "_" * 38,
+        "",
+    ]
+    return as_on_paper(lines)
+
+
+def check_dated(actual, expected_for, before, what):
+    """Compares with the document expected for the date taken before the
+    action (today()), or for the date after it should midnight have passed."""
+    after = today()
+    expected = expected_for(before)
+    if actual != expected and before != after:
+        expected = expected_for(after)
+    check_same_lines(actual, expected, what)

@@ -1,0 +1,305 @@
+#!/usr/bin/python3
+"""End-to-end scenarios: the installed program, used the way a person would,
+on a private X server. Each scenario is one CTest test:
+
+    scenarios.py start | save | print | order-later | exit | desktop-entry
+"""
+
+import shlex
+import time
+
+from orderform_e2e import (DESKTOP_ENTRY, PLACEHOLDERS, SCREEN_HEIGHT, SCREEN_WIDTH, Desktop,
+                           check, check_dated, check_equal, order_file, pixels, print_jobs,
+                           printed_form, printed_lines, run_tests, today, wait_for)
+
+MAIN_TITLE = "^Order Form$"
+ORDER_TITLE = r"^Quendrel Software Order Form \(USA\)$"
+
+
+# ---------------------------------------------------------------------------
+# Where the order window's controls are: rectangles (left, top, width,
+# height) in twips in the window's client area, that is the place of the
+# control in its container plus the container's own place. The panel lies
+# at 120, 120; the catalogue frame at 6000, 240, the payment frame at 240,
+# 3075 and the "Total Due" frame at 2760, 2280.
+
+def _in_catalogue(left, top, width, height):
+    return (6000 + left, 240 + top, width, height)
+
+
+PRODUCTS = {
+    0: _in_catalogue(240, 1440, 2535, 195),  # Tarvo Pairs  $19.95
+    3: _in_catalogue(240, 2160, 3015, 195),  # Tarvo Trio (3 Games)  $29.95
+    4: _in_catalogue(240, 240, 1455, 195),  # KUBLO$19.95
+}
+SALES_TAX_BOX = (2760 + 2400, 2280 + 2280, 495, 495)
+MONEY_ORDER = (240 + 240, 3075 + 480, 2052, 252)
+VISA = (240 + 240, 3075 + 1680, 852, 252)
+SAVE_TO_FILE = (120 + 5880, 120 + 5400, 1692, 372)
+ORDER_LATER = (120 + 7560, 120 + 5400, 1692, 372)
+PRINT_ORDER_FORM = (120 + 5880, 120 + 5760, 3372, 372)
+ORDER_WINDOW_SIZE = (9612, 6516)  # client area
+
+
+def tick(window, box):
+    """Clicks a check box or option button on its square or circle, at the
+    left end of the control and half way down."""
+    left, top, _, height = box
+    window.click_twips(left + 100, top + height // 2)
+
+
+def tick_sales_tax(window):
+    # This one box has its square at the right end of its rectangle.
+    left, top, width, height = SALES_TAX_BOX
+    window.click_twips(left + width - 100, top + height // 2)
+
+
+def push(window, button):
+    left, top, width, height = button
+    window.click_twips(left + width // 2, top + height // 2)
+
+
+def check_centred(window, what):
+    left, top, width, height = window.geometry()
+    check(abs(left - (SCREEN_WIDTH - width) / 2) <= 1 and
+          abs(top - (SCREEN_HEIGHT - height) / 2) <= 1,
+          f"{what} at {left}, {top} ({width} x {height}) is not centred on the screen")
+
+
+def start_to_main_window(desktop, **options):
+    program = desktop.start_program(**options)
+    return program, program.wait_for_window(MAIN_TITLE, timeout=15)
+
+
+def open_order_window(program, main, keys="ctrl+s"):
+    main.press(keys)
+    return program.wait_for_window(ORDER_TITLE)
+
+
+def answer(program, title, *keys):
+    """Presses keys in the message box with this title, which must then close."""
+    box = program.message_box(title)
+    box.press(*keys)
+    box.wait_until_closed()
+
+
+def fill_in(window, *entries):
+    """Types each entry and presses Enter to move on to the next field."""
+    for entry in entries:
+        window.type(entry)
+        window.press("Return")
+
+
+# ---------------------------------------------------------------------------
+# The order of the save and print scenarios: products 0 and 3 with the sales
+# tax, the worked example of the documents
+
+CUSTOMER = {
+    "name": "Jos\u00e9 Nowak",
+    "address": "4 Linden Court",
+    "city": "Hannibal",
+    "state": "MO",
+    "zip": "63401",
+    "phone": "573-555-0188",
+    "email": "jose@example.com",
+}
+CARD = ("J NOWAK", "4111 1111 1111 1111", "09/29")
+TWO_PRODUCTS_WITH_TAX = {
+    "fee_lines": ["Tarvo Pairs Registration Fee: $19.95", "Tarvo Trio Registration Fee: $29.95"],
+    "sub_total": "49.90",
+    "tax": ("3.231025", "3.23"),
+    "total": "57.13",
+}
+
+
+def type_customer(window, customer):
+    """Name to telephone number, Enter after each; the window opens with the
+    name field's text selected, and each field selects its text on entry."""
+    fill_in(window, customer["name"], customer["address"], customer["city"], customer["state"],
+            customer["zip"], customer["phone"])
+
+
+def type_email(window, email):
+    """From the disk-size option, where Enter in the last card field ends
+    up, Tab leads to the e-mail field. Enter there moves nowhere: the rest
+    of the address typed after it lands in the same field."""
+    window.press("Tab")
+    middle = len(email) // 2
+    window.type(email[:middle])
+    window.press("Return")
+    window.type(email[middle:])
+
+
+def saved_file(desktop, program, window):
+    """Presses "Save to File", answers the confirmation and gives the file."""
+    push(window, SAVE_TO_FILE)
+    answer(program, "Quendrel Software - ORDER.TXT Saved", "Return")
+    files = sorted(path.name for path in desktop.work.iterdir())
+    check_equal(files, ["order.txt"], "files in the working folder")
+    return (desktop.work / "order.txt").read_bytes()
+
+
+# ---------------------------------------------------------------------------
+# The scenarios
+
+def start():
+    """The splash window shows for about a second, centred, then the main
+    window takes its place; Ctrl+S opens the order window centred."""
+    with Desktop("start") as desktop:
+        program = desktop.start_program()
+        splash = wait_for(lambda: program.visible_windows(), 15, "the splash window")[0]
+        shown = time.monotonic()
+        check_centred(splash, "the splash window")
+        # 2930 x 1500 twips, frame included, on a 1024 x 768 screen.
+        check_equal(splash.geometry()[2:], (pixels(2930), pixels(1500)), "splash window size")
+
+        main = program.wait_for_window(MAIN_TITLE, timeout=10)
+        lasted = time.monotonic() - shown
+        check(0.7 <= lasted <= 3.0, f"the splash window lasted {lasted:.2f} s, not about one")
+        wait_for(lambda: not splash.is_visible(), 5, "the splash window to close")
+        check_equal(program.visible_windows(), [main], "windows once the main window is up")
+        check_centred(main, "the main window")
+
+        order = open_order_window(program, main)
+        check_equal(order.geometry()[2:], tuple(map(pixels, ORDER_WINDOW_SIZE)),
+                    "order window size")
+        check_centred(order, "the order window")
+
+
+def save():
+    """An order with two products, sales tax and a VISA card, typed in
+    with Enter between the fields, saved as ORDER.TXT."""
+    with Desktop("save") as desktop:
+        program, main = start_to_main_window(desktop)
+        order = open_order_window(program, main)
+
+        type_customer(order, CUSTOMER)
+        # VISA enables the card fields; Tab leads from it to the first.
+        tick(order, VISA)
+        order.press("Tab")
+        fill_in(order, *CARD)
+        type_email(order, CUSTOMER["email"])
+        tick(order, PRODUCTS[3])
+        tick(order, PRODUCTS[0])
+        tick_sales_tax(order)
+
+        date = today()
+        content = saved_file(desktop, program, order)
+        check_dated(content, lambda day: order_file(
+            day, **TWO_PRODUCTS_WITH_TAX, payment="VISA Payment", customer=CUSTOMER, card=CARD),
+            date, "ORDER.TXT")
+        check(order.is_visible(), "the order window closed after saving")
+
+
+def print_form():
+    """The same order paid by money order, printed: one job in the paused
+    queue whose pages read as the form. No message follows a printout, and
+    the keyboard focus lands on "Order Later"."""
+    with Desktop("print", printers=True) as desktop:
+        program, main = start_to_main_window(desktop)
+        order = open_order_window(program, main)
+        type_customer(order, CUSTOMER)
+        tick(order, MONEY_ORDER)
+        # Money order leaves the card fields disabled: Enter in the
+        # telephone field went on to the disk-size option.
+        order.press("Tab")
+        order.type(CUSTOMER["email"])
+        for box in (PRODUCTS[0], PRODUCTS[3]):
+            tick(order, box)
+        tick_sales_tax(order)
+
+        date = today()
+        push(order, PRINT_ORDER_FORM)
+        jobs = wait_for(lambda: print_jobs(desktop), 20, "a print job")
+        time.sleep(1)  # a second job would have shown by now
+        check_equal(len(print_jobs(desktop)), 1, "print jobs in the queue")
+        document = desktop.cups_spool / f"d{jobs[0]:05d}-001"
+        wait_for(document.exists, 10, "the job's document in the spool")
+        pages = printed_lines(document)
+        check_equal(len(pages), 1, "printed pages")
+        check_dated(pages[0], lambda day: printed_form(
+            day, **TWO_PRODUCTS_WITH_TAX, customer=CUSTOMER,
+            payment="Money Order Enclosed (Payable to 'Quendrel Software')"),
+            date, "the printed form")
+        check_equal([w.title() for w in program.visible_windows() if w != main and w != order],
+                    [], "windows besides the main and order windows")
+
+        # Space presses the button with the focus: "Order Later" closes the window.
+        order.press("space")
+        order.wait_until_closed()
+
+
+def order_later():
+    """What was typed and ticked is gone after "Order Later": the window that
+    Ctrl+O opens next has nothing ticked and its fields hold their prompts."""
+    with Desktop("order-later") as desktop:
+        program, main = start_to_main_window(desktop)
+        first = open_order_window(program, main)
+        first.type(CUSTOMER["name"])
+        tick(first, PRODUCTS[0])
+        tick_sales_tax(first)
+        tick(first, VISA)
+        push(first, ORDER_LATER)
+        first.wait_until_closed()
+        check(program.is_running(), "the program ended with the order window")
+
+        second = open_order_window(program, main, "ctrl+o")
+        check_centred(second, "the order window opened again")
+        push(second, SAVE_TO_FILE)
+        answer(program, "Quendrel Software - Data Missing", "Return")
+        check_equal(list(desktop.work.iterdir()), [], "files after saving nothing")
+
+        tick(second, PRODUCTS[4])
+        date = today()
+        content = saved_file(desktop, program, second)
+        check_dated(content, lambda day: order_file(
+            day, ["KUBLO Registration Fee: $19.95"], "19.95", "23.95",
+            "Check Enclosed (Payable to 'Quendrel Software')", PLACEHOLDERS),
+            date, "ORDER.TXT of the fresh window")
+
+
+def exit_program():
+    """File > Exit asks first: No keeps the program, Yes ends it with status 0."""
+    with Desktop("exit") as desktop:
+        program, main = start_to_main_window(desktop)
+        main.press("alt+f", "e")
+        answer(program, "EXIT", "n")
+        time.sleep(0.5)
+        check(program.is_running(), "the program ended after No")
+        check(main.is_visible(), "the main window closed after No")
+
+        main.press("alt+f", "e")
+        box = program.message_box("EXIT")
+        box.press("y")
+        check_equal(program.wait_for_end(), 0, "exit status")
+
+
+def desktop_entry():
+    """The installed desktop entry starts the program in the home folder,
+    wherever the launcher itself runs: ORDER.TXT goes there."""
+    with Desktop("desktop-entry") as desktop:
+        command = None
+        for line in DESKTOP_ENTRY.read_text().splitlines():
+            if line.startswith("Exec="):
+                # No field codes and no escapes beyond the shell's quoting.
+                command = shlex.split(line[len("Exec="):])
+        check(command, f"no Exec line in {DESKTOP_ENTRY}")
+        program, main = start_to_main_window(desktop, command=command, cwd=desktop.work)
+        order = open_order_window(program, main)
+        tick(order, PRODUCTS[4])
+        push(order, SAVE_TO_FILE)
+        answer(program, "Quendrel Software - ORDER.TXT Saved", "Return")
+        check_equal(sorted(p.name for p in desktop.home.iterdir()), ["order.txt"],
+                    "files in the home folder")
+        check_equal(list(desktop.work.iterdir()), [], "files where the launcher runs")
+
+
+if __name__ == "__main__":
+    run_tests({
+        "start": start,
+        "save": save,
+        "print": print_form,
+        "order-later": order_later,
+        "exit": exit_program,
+        "desktop-entry": desktop_entry,
+    })
