@@ -85,7 +85,10 @@ QPageLayout CupsJobSender::defaultPage() const {
 bool CupsJobSender::createJob(const QString& title) {
     if (!connect())
         return false;
-    m_jobId = cupsCreateJob(m_http, m_destination->name, title.toUtf8().constData(), 0, nullptr);
+    // The destination's options carry the user's choices (lpoptions), as lp
+    // passes them.
+    m_jobId = cupsCreateJob(m_http, m_destination->name, title.toUtf8().constData(),
+                            m_destination->num_options, m_destination->options);
     return m_jobId > 0 || fail(tr("The printer refused the print job."));
 }
 
