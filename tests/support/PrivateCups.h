@@ -24,6 +24,13 @@
 //             is changed to the fixture's a4.ppd
 // Every queue is paused and has its printable area a quarter inch from the
 // edges of the paper; the document of each job stays in the spool folder.
+//
+//     const int mark = privatecups::lastJobId();
+//     ... print ...
+//     const QList<privatecups::Job> jobs = privatecups::jobsAfter(mark);
+//     QCOMPARE(jobs.size(), 1);
+//     const privatecups::PrintedDocument paper = privatecups::printedJob(jobs[0].id);
+//     QCOMPARE(paper.pages, QList<QStringList>{privatecups::asOnPaper(lines)});
 namespace privatecups {
 
 inline constexpr qreal PrintableAreaInset = 18; // points
