@@ -15,7 +15,8 @@ function(orderform_add_test name)
     target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR}/tests)
     add_test(NAME ${name} COMMAND ${name})
     set_tests_properties(${name} PROPERTIES
-        ENVIRONMENT "QT_QPA_PLATFORM=offscreen;LC_ALL=C.UTF-8;LANG=C.UTF-8;TZ=UTC"
+        # A print that a test forgets to catch goes to a scheduler that is not there.
+        ENVIRONMENT "QT_QPA_PLATFORM=offscreen;LC_ALL=C.UTF-8;LANG=C.UTF-8;TZ=UTC;CUPS_SERVER=/nonexistent/orderform-tests-cups.sock"
         LABELS "${ARG_LABELS}")
     if(ARG_PRIVATE_CUPS)
         get_property(cups_environment GLOBAL PROPERTY ORDERFORM_PRIVATE_CUPS_ENVIRONMENT)
