@@ -1,0 +1,94 @@
+#include "documents/OrderDocument.h"
+#include "platform/ClassicLook.h"
+#include "support/FakeMessageBoxes.h"
+#include "support/FixedClock.h"
+#include "support/OrderWindowFixture.h"
+#include "support/PrivateCups.h"
+#include "support/SampleOrders.h"
+
+#include <QTest>
+
+namespace {
+
+QStringList toQt(const std::vector<std::string>& lines) {
+    QStringList list;
+    for (const std::string& line : lines)
+        list << QString::fromStdString(line);
+    return list;
+}
+
+bool noJobLeftAfter(int mark) {
+    for (const privatecups::Job& job : privatecups::jobsAfter(mark)) {
+        if (job.state != IPP_JSTATE_CANCELED && job.state != IPP_JSTATE_ABORTED)
+            return false;
+    }
+    return true;
+}
+
+} // namespace
+
+// "Print Order Form" on the tests' own print scheduler, from the click to the
+// paper in its paused queue.
+class OrderPrintCupsTest final : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase() { platform::applyClassicLook(); }
+
+    void init() {
+        privatecups::useServer(privatecups::printersServer());
+        privatecups::useQueue({});
+    }
+
+    void oneProductGivesOneJobOfOnePage() {
+        FakeMessageBoxes messages;
+        const documents::CalendarDate today{2026, 12, 8};
+        FixedClock clock(today);
+        const int mark = privatecups::lastJobId();
+        OrderWindowFixture order;
+        order.tick({0});
+        order.click(order.button("PrintReorder"));
+
+        QVERIFY(messages.asked.isEmpty());
+        const QList<privatecups::Job> jobs = privatecups::jobsAfter(mark);
+        QCOMPARE(jobs.size(), 1);
+        QCOMPARE(jobs[0].title, QString("Quendrel Software Order Form"));
+        const privatecups::PrintedDocument paper = privatecups::printedJob(jobs[0].id);
+        const QStringList expected =
+            toQt(documents::PrintedFormLines(sample::order({0}, false), today));
+        QCOMPARE(expected.size(), 44);
+        QCOMPARE(paper.pages, QList<QStringList>{privatecups::asOnPaper(expected)});
+        QCOMPARE(order.focusName(), QString("Cancel"));
+    }
+
+    void nothingOrderedReachesNoScheduler() {
+        FakeMessageBoxes messages;
+        const int mark = privatecups::lastJobId();
+        OrderWindowFixture order;
+        order.click(order.button("PrintReorder"));
+        QCOMPARE(messages.asked.size(), 1);
+        QCOMPARE(messages.asked[0].title, QString("Quendrel Software - Data Missing"));
+        QVERIFY(privatecups::jobsAfter(mark).isEmpty());
+    }
+
+    void refusedJobShowsTheSchedulersWords() {
+        FakeMessageBoxes messages;
+        privatecups::useQueue("refusing");
+        const int mark = privatecups::lastJobId();
+        OrderWindowFixture order;
+        order.tick({0});
+        order.click(order.button("PrintReorder"));
+
+        QCOMPARE(messages.asked.size(), 1);
+        QCOMPARE(messages.asked[0].text,
+                 QString("Destination \"refusing\" is not accepting jobs."));
+        QCOMPARE(messages.asked[0].title, QString("Unable To Print, Please Check Your Printer"));
+        QCOMPARE(messages.asked[0].buttons, platform::MessageButtons::RetryCancel);
+        QVERIFY(noJobLeftAfter(mark));
+        QVERIFY(!QApplication::overrideCursor());
+        privatecups::useQueue({});
+    }
+};
+
+QTEST_MAIN(OrderPrintCupsTest)
+#include "tst_orderprintcups.moc"
