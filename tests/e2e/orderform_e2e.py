@@ -275,6 +275,7 @@ class Desktop:
         with one paused queue, "form", the default destination, A4 paper."""
         # A socket's path must stay short: it goes under /tmp, not the scratch.
         self.cups = Path(tempfile.mkdtemp(prefix="orderform-e2e-cups-"))
+        self.cups.chmod(0o755)  # run as root, the scheduler works as the user lp
         socket = self.cups / "cupsd.sock"
         folder = self.cups / "scheduler"
         # The scheduler runs in the background of the script; it keeps its
