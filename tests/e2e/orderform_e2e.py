@@ -2,8 +2,8 @@
 program on, and the means to use it the way a person would.
 
 A Desktop is a private X server (Xvfb, 1024 x 768 pixels at 96 dpi, on a free
-display), optionally a private CUPS scheduler with one paused queue, and the
-program started in a fresh working folder. Everything it starts is stopped by
+display), a private CUPS scheduler with one paused queue, and the program
+started in a fresh working folder. Everything it starts is stopped by
 its process id when the `with` block ends, whether the test passed or not.
 
     with Desktop("save") as desktop:
@@ -94,6 +94,9 @@ def run_tests(scenarios):
     """Runs the scenario named by the first argument: the test's main()."""
     if len(sys.argv) != 2 or sys.argv[1] not in scenarios:
         sys.exit(f"usage: {sys.argv[0]} {{{','.join(scenarios)}}}")
+    # Stopped from outside (a CTest timeout, say), the test still stops
+    # everything it started on its way out.
+    signal.signal(signal.SIGTERM, lambda number, frame: sys.exit(128 + number))
     started = time.monotonic()
     try:
         scenarios[sys.argv[1]]()
@@ -211,13 +214,14 @@ def _regex_escape(text):
 # The private desktop
 
 class Desktop:
-    """A private X server, an optional private CUPS scheduler and a scratch
-    folder with the program's working folder ("work") and home ("home")."""
+    """A private X server, a private CUPS scheduler and a scratch folder with
+    the program's working folder ("work") and home ("home")."""
 
-    def __init__(self, name, printers=False):
+    def __init__(self, name):
         self.name = name
-        self.with_printers = printers
         self.scratch = Path(tempfile.mkdtemp(prefix=f"orderform-e2e-{name}-"))
+        # Run as root, the CUPS scheduler does some of its work as the user lp.
+        self.scratch.chmod(0o755)
         self.work = self.scratch / "work"
         self.home = self.scratch / "home"
         self.runtime = self.scratch / "runtime"
@@ -231,8 +235,7 @@ class Desktop:
     def __enter__(self):
         try:
             self._start_x_server()
-            if self.with_printers:
-                self._start_printers()
+            self._start_printers()
         except BaseException:
             self._stop_everything(failed=True)
             raise
@@ -273,9 +276,8 @@ class Desktop:
     def _start_printers(self):
         """The tests' own CUPS scheduler (tests/fixtures/cups/private-cupsd)
         with one paused queue, "form", the default destination, A4 paper."""
-        # A socket's path must stay short: it goes under /tmp, not the scratch.
-        self.cups = Path(tempfile.mkdtemp(prefix="orderform-e2e-cups-"))
-        self.cups.chmod(0o755)  # run as root, the scheduler works as the user lp
+        self.cups = self.scratch / "cups"
+        self.cups.mkdir()
         socket = self.cups / "cupsd.sock"
         folder = self.cups / "scheduler"
         # The scheduler runs in the background of the script; it keeps its
@@ -301,12 +303,8 @@ class Desktop:
             "LANG": "C.UTF-8",
             "LC_ALL": "C.UTF-8",
             "TZ": "UTC",
+            **self.cups_environment,
         }
-        if self.cups:
-            environment.update(self.cups_environment)
-        else:
-            # No printer at all rather than the machine's.
-            environment["CUPS_SERVER"] = str(self.scratch / "no-cups.sock")
         environment.update(extra or {})
         return environment
 
@@ -338,8 +336,6 @@ class Desktop:
                     print(f"--- {log.name}", file=sys.stderr)
                     print(log.read_text(errors="replace")[-4000:], file=sys.stderr)
         shutil.rmtree(self.scratch, ignore_errors=True)
-        if self.cups:
-            shutil.rmtree(self.cups, ignore_errors=True)
 
 
 class _CupsScheduler:

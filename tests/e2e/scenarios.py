@@ -195,7 +195,7 @@ def print_form():
     """The same order paid by money order, printed: one job in the paused
     queue whose pages read as the form. No message follows a printout, and
     the keyboard focus lands on "Order Later"."""
-    with Desktop("print", printers=True) as desktop:
+    with Desktop("print") as desktop:
         program, main = start_to_main_window(desktop)
         order = open_order_window(program, main)
         type_customer(order, CUSTOMER)
