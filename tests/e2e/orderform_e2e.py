@@ -172,10 +172,9 @@ class Window:
 # The program
 
 class Program:
-    def __init__(self, process, log):
+    def __init__(self, process):
         self.process = process
         self.pid = process.pid
-        self.log = log
 
     def visible_windows(self):
         found = xdotool("search", "--onlyvisible", "--pid", self.pid, check_status=False)
@@ -313,13 +312,7 @@ class Desktop:
         process = self._start("program", command or [str(PROGRAM)],
                               f"program-{len(self._logs)}.log", cwd=cwd or self.work,
                               env=self.program_environment(environment))
-        return Program(process, self._logs[-1])
-
-    def environment_for_tools(self):
-        """For lpstat and the like: this desktop's scheduler."""
-        environment = dict(os.environ)
-        environment.update(self.cups_environment)
-        return environment
+        return Program(process)
 
     # -- stopping
 
@@ -345,9 +338,6 @@ class _CupsScheduler:
         self.folder = folder
         pid_file = folder / "cupsd.pid"
         self.pid = int(pid_file.read_text()) if pid_file.exists() else None
-
-    def poll(self):
-        return None if self.pid and _alive(self.pid) else 0
 
     def stop(self):
         subprocess.run(["bash", str(PRIVATE_CUPSD), "stop", str(self.folder)],
@@ -391,7 +381,7 @@ def today(timezone="UTC"):
 def print_jobs(desktop):
     """The ids of the jobs in the private scheduler's queue "form"."""
     listed = subprocess.run(["lpstat", "-o", "form"], capture_output=True, text=True,
-                            env=desktop.environment_for_tools(), timeout=30)
+                            env={**os.environ, **desktop.cups_environment}, timeout=30)
     check(listed.returncode == 0, f"lpstat failed: {listed.stderr}")
     return [int(line.split()[0].rsplit("-", 1)[1]) for line in listed.stdout.splitlines()
             if line.strip()]

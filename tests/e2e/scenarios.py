@@ -92,7 +92,7 @@ def fill_in(window, *entries):
 
 # ---------------------------------------------------------------------------
 # The order of the save and print scenarios: products 0 and 3 with the sales
-# tax, the worked example of the documents
+# tax, whose tax amount the two documents space differently
 
 CUSTOMER = {
     "name": "Jos\u00e9 Nowak",
