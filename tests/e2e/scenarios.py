@@ -209,7 +209,7 @@ def print_form():
 
         date = today()
         push(order, PRINT_ORDER_FORM)
-        jobs = wait_for(lambda: print_jobs(desktop), 20, "a print job")
+        jobs = wait_for(lambda: print_jobs(desktop), 20, "a print job", interval=0.1)
         time.sleep(1)  # a second job would have shown by now
         check_equal(len(print_jobs(desktop)), 1, "print jobs in the queue")
         document = desktop.cups_spool / f"d{jobs[0]:05d}-001"
