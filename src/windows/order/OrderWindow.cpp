@@ -37,6 +37,13 @@ constexpr std::array<std::string_view, 10> TextFieldNames{
     "FirstName", "Address", "City",     "State",   "Zip",
     "DayPhone",  "EMail",   "CardName", "CardNum", "CardExp"};
 
+// A label that changes while the window is open. Its accessible name says
+// what it is ("Total"); screen readers read what it shows from the description.
+void showCaption(QLabel& label, const QString& caption) {
+    label.setText(caption);
+    label.setAccessibleDescription(caption);
+}
+
 bool isEnterKey(const QEvent* event) {
     if (event->type() != QEvent::KeyPress)
         return false;
@@ -69,6 +76,8 @@ OrderWindow::OrderWindow(QWidget* parent)
     m_description = m_controls.get<QLabel>("Label6");
     m_orderLater = m_controls.get<QPushButton>("Cancel");
 
+    for (QLabel* label : {m_subTotal, m_salesTaxAmount, m_shipping, m_total, m_description})
+        label->setAccessibleDescription(label->text());
     connectHandlers();
     platform::centreOnScreen(*this);
 }
@@ -149,15 +158,15 @@ void OrderWindow::showTotals() {
     m_record.Check1 = m_salesTax->isChecked() ? 1 : 0;
 
     const model::TotalsTexts texts = model::RecalculateTotals(m_record);
-    m_salesTaxAmount->setText(QString::fromStdString(texts.tax));
-    m_shipping->setText(QString::fromStdString(texts.shipping));
-    m_subTotal->setText(QString::fromStdString(texts.subTotal));
-    m_total->setText(QString::fromStdString(texts.total));
+    showCaption(*m_salesTaxAmount, QString::fromStdString(texts.tax));
+    showCaption(*m_shipping, QString::fromStdString(texts.shipping));
+    showCaption(*m_subTotal, QString::fromStdString(texts.subTotal));
+    showCaption(*m_total, QString::fromStdString(texts.total));
 }
 
 void OrderWindow::Product_MouseMove(int index) {
     if (const auto description = model::ProductDescription(index))
-        m_description->setText(platform::labelText(*description));
+        showCaption(*m_description, platform::labelText(*description));
 }
 
 void OrderWindow::Option4_Click() {
