@@ -11,7 +11,7 @@ namespace platform {
 namespace {
 
 constexpr int ConnectTimeoutMilliseconds = 30000;
-constexpr qsizetype WriteChunk = 64 * 1024;
+constexpr qsizetype WriteChunk = qsizetype{64} * 1024;
 
 bool succeeded(ipp_status_t status) {
     return status <= IPP_STATUS_OK_EVENTS_COMPLETE;

@@ -32,6 +32,8 @@ namespace platform {
     X(ippPort)
 
 struct CupsLibrary final {
+    // A declarator cannot be put in parentheses.
+    // NOLINTNEXTLINE(bugprone-macro-parentheses)
 #define ORDERFORM_CUPS_MEMBER(name) decltype(&::name) name = nullptr;
     ORDERFORM_CUPS_FUNCTIONS(ORDERFORM_CUPS_MEMBER)
 #undef ORDERFORM_CUPS_MEMBER
