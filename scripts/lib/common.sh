@@ -6,6 +6,10 @@ build_dir="$project_root/build"
 # What building the program needs.
 build_packages=(cmake g++ make pkg-config qt6-base-dev libcups2-dev fonts-liberation2)
 
+# What scripts/test needs besides to check the code: clang-tidy, and Google
+# Benchmark, so that the benchmarks in bench/ are built too.
+check_packages=(clang-tidy libbenchmark-dev)
+
 # What scripts/screenshots needs besides: a private X server, keys and pictures.
 screenshot_packages=(xvfb xdotool imagemagick)
 

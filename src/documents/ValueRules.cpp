@@ -3,6 +3,7 @@
 #include "model/MoneyText.h"
 #include "model/OrderRecord.h"
 
+#include <array>
 #include <cstdio>
 #include <cstdlib>
 
@@ -26,10 +27,10 @@ double captionAmount(std::string_view caption) {
 } // namespace
 
 std::string DateText(CalendarDate date) {
-    char text[16];
-    std::snprintf(text, sizeof text, "%02d-%02d-%02d", date.month % 100, date.day % 100,
+    std::array<char, 16> text{};
+    std::snprintf(text.data(), text.size(), "%02d-%02d-%02d", date.month % 100, date.day % 100,
                   ((date.year % 100) + 100) % 100);
-    return text;
+    return text.data();
 }
 
 std::string AmountField(std::string_view caption) {

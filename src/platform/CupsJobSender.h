@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/CupsLibrary.h"
+
 #include <QByteArray>
 #include <QPageLayout>
 #include <QString>
@@ -15,7 +17,7 @@ namespace platform {
 // before it failed.
 class CupsJobSender final {
 public:
-    CupsJobSender() = default;
+    CupsJobSender();
     ~CupsJobSender();
     CupsJobSender(const CupsJobSender&) = delete;
     CupsJobSender& operator=(const CupsJobSender&) = delete;
@@ -46,6 +48,8 @@ private:
     bool connect();
     bool fail(const QString& fallback);
 
+    QString m_loadFailure;
+    const CupsLibrary* m_cups; // nullptr when libcups could not be loaded
     http_t* m_http = nullptr;
     cups_dest_t* m_destination = nullptr;
     int m_jobId = 0;

@@ -18,7 +18,7 @@ QString systemDescription(int error) {
 // Qt reports most failures with the system's own words; where it has none,
 // fall back on errno rather than show "Unknown error".
 QString describeFailure(const QSaveFile& file, int savedErrno) {
-    const QString text = file.errorString();
+    QString text = file.errorString();
     if (!text.isEmpty() && text != QLatin1String("Unknown error"))
         return text;
     return systemDescription(savedErrno != 0 ? savedErrno : EIO);

@@ -2,10 +2,17 @@
 
 #include "platform/DisplayText.h"
 
+#include <QImageReader>
+#include <QPixmap>
+
 namespace windows::shell {
 
 QIcon programIcon() {
-    return QIcon(platform::fromUtf8(ProgramPicture));
+    // Read as the XPM picture it is. Left to work out the format, Qt would
+    // load every image format plugin to look at the file, at every start.
+    QImageReader reader(platform::fromUtf8(ProgramPicture), "XPM");
+    reader.setAutoDetectImageFormat(false);
+    return QIcon(QPixmap::fromImage(reader.read()));
 }
 
 } // namespace windows::shell

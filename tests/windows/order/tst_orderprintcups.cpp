@@ -17,6 +17,13 @@ QStringList toQt(const std::vector<std::string>& lines) {
     return list;
 }
 
+qsizetype countOf(QChar character, const QStringList& lines) {
+    qsizetype count = 0;
+    for (const QString& line : lines)
+        count += line.count(character);
+    return count;
+}
+
 bool noJobLeftAfter(int mark) {
     for (const privatecups::Job& job : privatecups::jobsAfter(mark)) {
         if (job.state != IPP_JSTATE_CANCELED && job.state != IPP_JSTATE_ABORTED)
@@ -87,6 +94,56 @@ private Q_SLOTS:
         QVERIFY(noJobLeftAfter(mark));
         QVERIFY(!QApplication::overrideCursor());
         privatecups::useQueue({});
+    }
+
+    // A 100,000-character name wraps over many rows and pages, all of it.
+    void veryLongNameComesOutWhole() {
+        FakeMessageBoxes messages;
+        const documents::CalendarDate today{2026, 12, 8};
+        FixedClock clock(today);
+        const int mark = privatecups::lastJobId();
+        OrderWindowFixture order;
+        order.tick({0});
+        order.field("FirstName")->setText(QString(100000, QLatin1Char('x')));
+        order.click(order.button("PrintReorder"));
+
+        QVERIFY(messages.asked.isEmpty());
+        const QList<privatecups::Job> jobs = privatecups::jobsAfter(mark);
+        QCOMPARE(jobs.size(), 1);
+        QCOMPARE(jobs[0].documents, 1);
+        const privatecups::PrintedDocument paper = privatecups::printedJob(jobs[0].id);
+        QVERIFY(paper.pages.size() > 1);
+        qsizetype printed = 0;
+        for (const QStringList& page : paper.pages)
+            printed += countOf(QLatin1Char('x'), page);
+        const QStringList expected =
+            toQt(documents::PrintedFormLines(order.window().snapshot(), today));
+        QCOMPARE(printed, countOf(QLatin1Char('x'), expected));
+        QVERIFY(printed >= 100000);
+    }
+
+    // Each click is a printout of its own: as many jobs as clicks, each with
+    // its whole form.
+    void rapidPrintsGiveOneCompleteJobEach() {
+        FakeMessageBoxes messages;
+        const documents::CalendarDate today{2026, 12, 8};
+        FixedClock clock(today);
+        const int mark = privatecups::lastJobId();
+        OrderWindowFixture order;
+        order.tick({7});
+        for (int i = 0; i < 10; ++i)
+            order.click(order.button("PrintReorder"));
+
+        QVERIFY(messages.asked.isEmpty());
+        const QList<privatecups::Job> jobs = privatecups::jobsAfter(mark);
+        QCOMPARE(jobs.size(), 10);
+        const QStringList expected = privatecups::asOnPaper(
+            toQt(documents::PrintedFormLines(sample::order({7}, false), today)));
+        for (const privatecups::Job& job : jobs) {
+            QCOMPARE(job.documents, 1);
+            QCOMPARE(privatecups::printedJob(job.id).pages, QList<QStringList>{expected});
+        }
+        QVERIFY(!QApplication::overrideCursor());
     }
 };
 

@@ -91,6 +91,8 @@ private Q_SLOTS:
                      "Add this order form to your project and modify as desired. For only $19.95 "
                      "the source code can be yours (royalty free)!"));
         QCOMPARE(m_main->windowTitle(), QStringLiteral("Order Form"));
+        // The program's picture, read without guessing its format.
+        QCOMPARE(m_main->windowIcon().availableSizes(), QList<QSize>{QSize(32, 32)});
     }
 
     void orderCommands_data() {
