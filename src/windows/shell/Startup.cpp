@@ -81,6 +81,7 @@ Startup::Startup()
     m_controls = FormBuilder::build(*this, StartupForm, StartupControls);
 
     // The second runs from the window's creation, not from the end of its load.
+    m_timer.setTimerType(Qt::PreciseTimer); // a full second, not a coarse one
     m_timer.setInterval(TimerInterval);
     connect(&m_timer, &QTimer::timeout, this, &Startup::openMainWindow);
     m_timer.start();
