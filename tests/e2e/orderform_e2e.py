@@ -304,6 +304,11 @@ class Desktop:
             "TZ": "UTC",
             **self.cups_environment,
         }
+        # A sanitizer build reads its settings (and the leak suppressions of
+        # other libraries) from these.
+        for name in ("ASAN_OPTIONS", "LSAN_OPTIONS", "UBSAN_OPTIONS"):
+            if name in os.environ:
+                environment[name] = os.environ[name]
         environment.update(extra or {})
         return environment
 
