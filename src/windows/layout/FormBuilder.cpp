@@ -46,9 +46,9 @@ Qt::Alignment alignmentOf(Align align) {
     return Qt::AlignLeft | Qt::AlignTop;
 }
 
-QWidget* createWidget(const ControlSpec& spec, QWidget* parent) {
-    const QString caption = platform::fromUtf8(spec.caption);
-    switch (spec.kind) {
+QWidget* createWidget(const ControlSpec& row, QWidget* parent) {
+    const QString caption = platform::fromUtf8(row.caption);
+    switch (row.kind) {
     case ControlKind::Panel: {
         auto* panel = new QFrame(parent);
         panel->setFrameStyle(QFrame::Panel | QFrame::Raised);
@@ -57,11 +57,11 @@ QWidget* createWidget(const ControlSpec& spec, QWidget* parent) {
     case ControlKind::GroupFrame:
         return new QGroupBox(caption, parent);
     case ControlKind::Label: {
-        auto* label = new QLabel(platform::labelText(spec.caption), parent);
+        auto* label = new QLabel(platform::labelText(row.caption), parent);
         label->setTextFormat(Qt::PlainText);
         label->setWordWrap(true);
-        label->setAlignment(alignmentOf(spec.align));
-        if (spec.border)
+        label->setAlignment(alignmentOf(row.align));
+        if (row.border)
             label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
         return label;
     }
@@ -73,14 +73,14 @@ QWidget* createWidget(const ControlSpec& spec, QWidget* parent) {
     }
     case ControlKind::CheckBox: {
         auto* box = new QCheckBox(caption, parent);
-        box->setChecked(spec.selected);
-        if (spec.align == Align::Right)
+        box->setChecked(row.selected);
+        if (row.align == Align::Right)
             box->setLayoutDirection(Qt::RightToLeft);
         return box;
     }
     case ControlKind::OptionButton: {
         auto* option = new QRadioButton(caption, parent);
-        option->setChecked(spec.selected);
+        option->setChecked(row.selected);
         return option;
     }
     case ControlKind::PushButton: {
@@ -99,15 +99,15 @@ QWidget* createWidget(const ControlSpec& spec, QWidget* parent) {
     return nullptr;
 }
 
-void applyLook(QWidget& widget, const ControlSpec& spec, const FormSpec& form) {
+void applyLook(QWidget& widget, const ControlSpec& row, const FormSpec& form) {
     QPalette palette = widget.palette();
     const QColor text =
-        FormBuilder::colourOf(spec.text, FormBuilder::colourOf(form.text, SystemWindowText));
+        FormBuilder::colourOf(row.text, FormBuilder::colourOf(form.text, SystemWindowText));
     for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
         setActiveColour(palette, role, text);
 
-    const QColor back = FormBuilder::colourOf(spec.back, defaultBackOf(spec.kind));
-    switch (spec.kind) {
+    const QColor back = FormBuilder::colourOf(row.back, defaultBackOf(row.kind));
+    switch (row.kind) {
     case ControlKind::TextField:
         setActiveColour(palette, QPalette::Base, back);
         break;
@@ -119,17 +119,17 @@ void applyLook(QWidget& widget, const ControlSpec& spec, const FormSpec& form) {
     default:
         palette.setColor(QPalette::Window, back);
         palette.setColor(QPalette::Button, back);
-        widget.setAutoFillBackground(!spec.transparent);
+        widget.setAutoFillBackground(!row.transparent);
         break;
     }
     widget.setPalette(palette);
-    widget.setFont(FormBuilder::fontOf(spec.font.value_or(form.font)));
-    if (!spec.enabled)
+    widget.setFont(FormBuilder::fontOf(row.font.value_or(form.font)));
+    if (!row.enabled)
         widget.setEnabled(false);
 
-    QString accessibleName = platform::fromUtf8(spec.accessibleName);
-    if (accessibleName.isEmpty() && spec.kind != ControlKind::TextField)
-        accessibleName = platform::labelText(spec.caption).trimmed();
+    QString accessibleName = platform::fromUtf8(row.accessibleName);
+    if (accessibleName.isEmpty() && row.kind != ControlKind::TextField)
+        accessibleName = platform::labelText(row.caption).trimmed();
     widget.setAccessibleName(accessibleName);
 }
 
@@ -159,17 +159,17 @@ QColor FormBuilder::colourOf(Colour colour, QColor fallback) {
     return fallback;
 }
 
-QFont FormBuilder::fontOf(const FontSpec& spec) {
+QFont FormBuilder::fontOf(const FontSpec& row) {
     QFont font;
     // The faces the layout was drawn with, then their metric-compatible
     // stand-ins that every Debian desktop can install.
     font.setFamilies(
-        spec.face == Face::Serif
+        row.face == Face::Serif
             ? QStringList{QStringLiteral("Times New Roman"), QStringLiteral("Liberation Serif")}
             : QStringList{QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans")});
-    font.setPointSizeF(spec.points);
-    font.setWeight(spec.bold ? QFont::Bold : QFont::Normal);
-    font.setUnderline(spec.underline);
+    font.setPointSizeF(row.points);
+    font.setWeight(row.bold ? QFont::Bold : QFont::Normal);
+    font.setUnderline(row.underline);
     return font;
 }
 
@@ -186,22 +186,22 @@ FormControls FormBuilder::build(QWidget& window, const FormSpec& form,
 
     FormControls built;
     std::vector<std::pair<int, QWidget*>> tabStops;
-    for (const ControlSpec& spec : controls) {
-        QWidget* parent = spec.container.empty() ? &window : built.control(spec.container);
+    for (const ControlSpec& row : controls) {
+        QWidget* parent = row.container.empty() ? &window : built.control(row.container);
         Q_ASSERT_X(parent, "FormBuilder", "a container must come before its controls");
         if (!parent)
             parent = &window;
 
-        QWidget* widget = createWidget(spec, parent);
-        const QString key = FormControls::keyOf(spec.name, spec.index);
+        QWidget* widget = createWidget(row, parent);
+        const QString key = FormControls::keyOf(row.name, row.index);
         widget->setObjectName(key);
         widget->setGeometry(
-            platform::twips::toPixels(spec.left, spec.top, spec.width, spec.height));
-        applyLook(*widget, spec, form);
+            platform::twips::toPixels(row.left, row.top, row.width, row.height));
+        applyLook(*widget, row, form);
         widget->show();
         built.add(key, widget);
-        if (spec.tabIndex >= 0 && widget->focusPolicy() != Qt::NoFocus)
-            tabStops.emplace_back(spec.tabIndex, widget);
+        if (row.tabIndex >= 0 && widget->focusPolicy() != Qt::NoFocus)
+            tabStops.emplace_back(row.tabIndex, widget);
     }
     applyTabOrder(tabStops);
     return built;
