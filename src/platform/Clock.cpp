@@ -1,5 +1,7 @@
 #include "platform/Clock.h"
 
+#include "platform/ServiceSlot.h"
+
 #include <QDate>
 
 namespace platform {
@@ -13,17 +15,16 @@ public:
     }
 };
 
-const Clock* installedClock = nullptr;
+using Slot = ServiceSlot<const Clock, SystemClock>;
 
 } // namespace
 
 const Clock& Clock::current() {
-    static const SystemClock systemClock;
-    return installedClock ? *installedClock : systemClock;
+    return Slot::current();
 }
 
 void Clock::install(const Clock* clock) {
-    installedClock = clock;
+    Slot::install(clock);
 }
 
 } // namespace platform

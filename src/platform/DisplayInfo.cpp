@@ -1,7 +1,10 @@
 #include "platform/DisplayInfo.h"
 
+#include "platform/ServiceSlot.h"
+
 #include <QGuiApplication>
 #include <QScreen>
+#include <cmath>
 
 namespace platform {
 namespace {
@@ -20,17 +23,20 @@ public:
     int planes() const override { return 1; }
 };
 
-const DisplayInfo* installedDisplay = nullptr;
+using Slot = ServiceSlot<const DisplayInfo, ScreenDisplayInfo>;
 
 } // namespace
 
 const DisplayInfo& DisplayInfo::current() {
-    static const ScreenDisplayInfo screen;
-    return installedDisplay ? *installedDisplay : screen;
+    return Slot::current();
 }
 
 void DisplayInfo::install(const DisplayInfo* display) {
-    installedDisplay = display;
+    Slot::install(display);
+}
+
+double DisplayInfo::colourCount() const {
+    return std::pow(2.0, bitsPerPixel()) * planes();
 }
 
 } // namespace platform

@@ -12,6 +12,10 @@ public:
     virtual int bitsPerPixel() const = 0;
     virtual int planes() const = 0;
 
+    // How many colours the display shows: 2 to the bits per pixel, times the
+    // planes.
+    double colourCount() const;
+
     static const DisplayInfo& current();
     // nullptr goes back to the real screen.
     static void install(const DisplayInfo* display);

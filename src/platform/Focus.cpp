@@ -14,14 +14,16 @@ void setFocusTo(QWidget& control) {
     control.setFocus(Qt::OtherFocusReason);
 }
 
-void sendTab(QWidget& window) {
-    QWidget* target = window.focusWidget();
-    if (!target)
-        target = &window;
-    QKeyEvent press(QEvent::KeyPress, Qt::Key_Tab, Qt::NoModifier, QStringLiteral("\t"));
+void sendKey(QWidget& window, int key, const QString& text) {
+    QWidget* target = window.focusWidget() ? window.focusWidget() : &window;
+    QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, text);
     QApplication::sendEvent(target, &press);
-    QKeyEvent release(QEvent::KeyRelease, Qt::Key_Tab, Qt::NoModifier, QStringLiteral("\t"));
+    QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier, text);
     QApplication::sendEvent(target, &release);
+}
+
+void sendTab(QWidget& window) {
+    sendKey(window, Qt::Key_Tab, QStringLiteral("\t"));
 }
 
 } // namespace platform

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QString>
+
 class QLineEdit;
 class QWidget;
 
@@ -10,6 +12,10 @@ void SelectAllText(QLineEdit& field);
 
 // Gives the keyboard focus to a control of the active window.
 void setFocusTo(QWidget& control);
+
+// Presses and releases a key in `window`, at its focused control, and returns
+// once the window has handled it.
+void sendKey(QWidget& window, int key, const QString& text = {});
 
 // Moves the focus of `window` to its next tab stop, exactly as the Tab key would.
 void sendTab(QWidget& window);

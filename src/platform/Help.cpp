@@ -1,5 +1,6 @@
 #include "platform/Help.h"
 
+#include "platform/Focus.h"
 #include "platform/HelpViewer.h"
 
 #include <QApplication>
@@ -66,13 +67,7 @@ QString Help::helpFile() {
 
 void Help::pressHelpKey(QWidget& fallback) {
     QWidget* window = QApplication::activeWindow();
-    if (!window)
-        window = &fallback;
-    QWidget* target = window->focusWidget() ? window->focusWidget() : window;
-    QKeyEvent press(QEvent::KeyPress, Qt::Key_F1, Qt::NoModifier);
-    QApplication::sendEvent(target, &press);
-    QKeyEvent release(QEvent::KeyRelease, Qt::Key_F1, Qt::NoModifier);
-    QApplication::sendEvent(target, &release);
+    sendKey(window ? *window : fallback, Qt::Key_F1);
 }
 
 void Help::showHelpFile() {

@@ -1,19 +1,19 @@
 #include "platform/MessageBoxes.h"
 
 #include "platform/QtMessageBoxes.h"
+#include "platform/ServiceSlot.h"
 
 namespace platform {
 namespace {
-MessageBoxes* installedBoxes = nullptr;
+using Slot = ServiceSlot<MessageBoxes, QtMessageBoxes>;
 }
 
 MessageBoxes& MessageBoxes::current() {
-    static QtMessageBoxes realBoxes;
-    return installedBoxes ? *installedBoxes : realBoxes;
+    return Slot::current();
 }
 
 void MessageBoxes::install(MessageBoxes* boxes) {
-    installedBoxes = boxes;
+    Slot::install(boxes);
 }
 
 } // namespace platform

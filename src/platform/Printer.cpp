@@ -1,21 +1,19 @@
 #include "platform/Printer.h"
 
 #include "platform/CupsPrinter.h"
+#include "platform/ServiceSlot.h"
 
 namespace platform {
 namespace {
-
-Printer* installedPrinter = nullptr;
-
-} // namespace
+using Slot = ServiceSlot<Printer, CupsPrinter>;
+}
 
 Printer& Printer::current() {
-    static CupsPrinter system;
-    return installedPrinter ? *installedPrinter : system;
+    return Slot::current();
 }
 
 void Printer::install(Printer* printer) {
-    installedPrinter = printer;
+    Slot::install(printer);
 }
 
 } // namespace platform

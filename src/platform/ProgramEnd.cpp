@@ -1,5 +1,7 @@
 #include "platform/ProgramEnd.h"
 
+#include "platform/ServiceSlot.h"
+
 #include <QCoreApplication>
 
 namespace platform {
@@ -11,17 +13,16 @@ public:
     void end(int status) override { QCoreApplication::exit(status); }
 };
 
-ProgramEnd* installedEnd = nullptr;
+using Slot = ServiceSlot<ProgramEnd, EventLoopExit>;
 
 } // namespace
 
 ProgramEnd& ProgramEnd::current() {
-    static EventLoopExit eventLoopExit;
-    return installedEnd ? *installedEnd : eventLoopExit;
+    return Slot::current();
 }
 
 void ProgramEnd::install(ProgramEnd* programEnd) {
-    installedEnd = programEnd;
+    Slot::install(programEnd);
 }
 
 } // namespace platform

@@ -1,21 +1,17 @@
 #pragma once
 
 #include "platform/DisplayInfo.h"
+#include "support/Installed.h"
 
 #include <functional>
 
 // Stands in for the screen while it lives: any size, any colour depth.
-class FakeDisplayInfo final : public platform::DisplayInfo {
+class FakeDisplayInfo final : public Installed<platform::DisplayInfo> {
 public:
     explicit FakeDisplayInfo(QSize size = {1024, 768}, int bitsPerPixel = 24, int planes = 1)
         : size(size)
         , bits(bitsPerPixel)
-        , colourPlanes(planes) {
-        install(this);
-    }
-    ~FakeDisplayInfo() override { install(nullptr); }
-    FakeDisplayInfo(const FakeDisplayInfo&) = delete;
-    FakeDisplayInfo& operator=(const FakeDisplayInfo&) = delete;
+        , colourPlanes(planes) {}
 
     QSize screenSize() const override {
         if (whileAsked)

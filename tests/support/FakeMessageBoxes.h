@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/MessageBoxes.h"
+#include "support/Installed.h"
 
 #include <QList>
 #include <functional>
@@ -8,13 +9,8 @@
 // Stands in for real message boxes while it lives: records every message and
 // answers it at once, with the queued answers first, then the safe answer
 // (OK, No or Cancel).
-class FakeMessageBoxes final : public platform::MessageBoxes {
+class FakeMessageBoxes final : public Installed<platform::MessageBoxes> {
 public:
-    FakeMessageBoxes() { install(this); }
-    ~FakeMessageBoxes() override { install(nullptr); }
-    FakeMessageBoxes(const FakeMessageBoxes&) = delete;
-    FakeMessageBoxes& operator=(const FakeMessageBoxes&) = delete;
-
     platform::MessageAnswer show(QWidget* owner, const platform::MessageRequest& request) override {
         asked.append(request);
         owners.append(owner);

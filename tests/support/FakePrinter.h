@@ -1,19 +1,15 @@
 #pragma once
 
 #include "platform/Printer.h"
+#include "support/Installed.h"
 
 #include <QList>
 #include <QStringList>
 
 // Stands in for the default printer while it lives. It fails as many times as
 // `failuresToCome` says, asking whether to retry each time, then prints.
-class FakePrinter final : public platform::Printer {
+class FakePrinter final : public Installed<platform::Printer> {
 public:
-    FakePrinter() { install(this); }
-    ~FakePrinter() override { install(nullptr); }
-    FakePrinter(const FakePrinter&) = delete;
-    FakePrinter& operator=(const FakePrinter&) = delete;
-
     Outcome print(const QString& jobName, const QStringList& lines,
                   const RetryQuestion& retry) override {
         ++attempts;

@@ -1,17 +1,13 @@
 #pragma once
 
 #include "platform/Clock.h"
+#include "support/Installed.h"
 
 // A clock that always says the same day, installed while it lives.
-class FixedClock final : public platform::Clock {
+class FixedClock final : public Installed<platform::Clock> {
 public:
     explicit FixedClock(documents::CalendarDate date)
-        : m_date(date) {
-        install(this);
-    }
-    ~FixedClock() override { install(nullptr); }
-    FixedClock(const FixedClock&) = delete;
-    FixedClock& operator=(const FixedClock&) = delete;
+        : m_date(date) {}
 
     documents::CalendarDate today() const override { return m_date; }
 

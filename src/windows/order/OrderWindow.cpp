@@ -54,9 +54,9 @@ bool isEnterKey(const QEvent* event) {
 } // namespace
 
 OrderWindow::OrderWindow(QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                          Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
-                          Qt::MSWindowsFixedSizeDialogHint)
+    : FormDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                             Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
+                             Qt::MSWindowsFixedSizeDialogHint)
     , m_controls(layout::FormBuilder::build(*this, orderWindowForm(), orderWindowControls())) {
     for (int i = 0; i <= model::ProductCount; ++i)
         m_products[static_cast<std::size_t>(i)] = m_controls.get<QCheckBox>("Product", i);
@@ -134,15 +134,6 @@ bool OrderWindow::eventFilter(QObject* watched, QEvent* event) {
     return false;
 }
 
-void OrderWindow::keyPressEvent(QKeyEvent* event) {
-    // Esc does not close the window: only "Order Later" and the close box do.
-    if (event->key() == Qt::Key_Escape) {
-        event->ignore();
-        return;
-    }
-    QDialog::keyPressEvent(event);
-}
-
 void OrderWindow::Product_Click() {
     showTotals();
 }
@@ -170,8 +161,7 @@ void OrderWindow::Product_MouseMove(int index) {
 }
 
 void OrderWindow::Option4_Click() {
-    m_record.PaymentMethod = selectedPaymentOption();
-    const bool cardPayment = model::IsCardPayment(m_record.PaymentMethod);
+    const bool cardPayment = model::IsCardPayment(selectedPaymentOption());
     for (QLineEdit* field : m_cardFields)
         field->setEnabled(cardPayment);
 }

@@ -3,8 +3,7 @@
 #include "documents/OrderSnapshot.h"
 #include "model/OrderRecord.h"
 #include "windows/layout/FormControls.h"
-
-#include <QDialog>
+#include "windows/layout/FormDialog.h"
 
 class QCheckBox;
 class QLabel;
@@ -16,7 +15,7 @@ namespace windows::order {
 
 // The window in which the customer builds an order. Each opening is a new
 // window with a new, empty order; closing it discards everything.
-class OrderWindow final : public QDialog {
+class OrderWindow final : public layout::FormDialog {
     Q_OBJECT
 
 public:
@@ -30,7 +29,6 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void Product_Click();

@@ -8,7 +8,6 @@
 #include "windows/shell/ProgramIcon.h"
 
 #include <QFontMetrics>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <array>
@@ -151,7 +150,7 @@ std::string contactText() {
 } // namespace
 
 AboutForm::AboutForm(QWidget* parent)
-    : QDialog(parent) {
+    : FormDialog(parent) {
     setWindowIcon(programIcon());
     m_controls = FormBuilder::build(*this, AboutFormLayout, AboutFormControls);
     m_controls.get<QLabel>("Label2")->setText(
@@ -188,15 +187,6 @@ void AboutForm::load() {
 
 void AboutForm::openHomePage() {
     platform::openWebPage(platform::fromUtf8(model::vendor::HomePage));
-}
-
-void AboutForm::keyPressEvent(QKeyEvent* event) {
-    // Esc does not close this window; only "OK" and the close box do.
-    if (event->key() == Qt::Key_Escape) {
-        event->ignore();
-        return;
-    }
-    QDialog::keyPressEvent(event);
 }
 
 } // namespace windows::shell

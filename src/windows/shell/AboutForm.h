@@ -1,14 +1,13 @@
 #pragma once
 
 #include "windows/layout/FormControls.h"
-
-#include <QDialog>
+#include "windows/layout/FormDialog.h"
 
 namespace windows::shell {
 
 // Names the program, its version and edition and the vendor's contact details,
 // with a button that opens the vendor's web page. Each opening is a new window.
-class AboutForm final : public QDialog {
+class AboutForm final : public layout::FormDialog {
     Q_OBJECT
 
 public:
@@ -16,9 +15,6 @@ public:
 
     // Opens a fresh About window modal to `owner` and returns once it closes.
     static void showModal(QWidget* owner);
-
-protected:
-    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void load();

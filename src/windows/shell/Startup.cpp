@@ -1,7 +1,6 @@
 #include "windows/shell/Startup.h"
 
 #include "model/Vendor.h"
-#include "platform/DisplayColours.h"
 #include "platform/DisplayInfo.h"
 #include "platform/DisplayText.h"
 #include "platform/MessageBoxes.h"
@@ -106,7 +105,7 @@ void Startup::load() {
 }
 
 void Startup::warnAboutFewColours() {
-    if (platform::displayColourCount() >= 256)
+    if (platform::DisplayInfo::current().colourCount() >= 256)
         return;
     platform::MessageBoxes::current().show(
         this, {QString::fromLatin1(LowColourText), QString::fromLatin1(LowColourTitle),

@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QDialog>
+
+namespace windows::layout {
+
+// A modal window of the program. Only its own buttons and its close box close
+// it: Esc has no meaning of its own here.
+class FormDialog : public QDialog {
+    Q_OBJECT
+
+public:
+    using QDialog::QDialog;
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+};
+
+} // namespace windows::layout
