@@ -42,6 +42,24 @@ ensure_packages() {
         apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
 }
 
+# Makes the given locales (such as de_DE.UTF-8) available where they are not
+# yet; the tests run under some besides C.UTF-8.
+ensure_locales() {
+    local locale missing=()
+    for locale in "$@"; do
+        [ "$(LC_ALL=$locale locale charmap 2>/dev/null)" = UTF-8 ] || missing+=("$locale")
+    done
+    [ ${#missing[@]} -eq 0 ] && return 0
+    ensure_packages locales
+
+    local as_root=()
+    [ "$(id -u)" -ne 0 ] && as_root=(sudo)
+    echo "Generating the locales ${missing[*]} ..."
+    for locale in "${missing[@]}"; do
+        "${as_root[@]}" localedef -i "${locale%%.*}" -f UTF-8 "$locale"
+    done
+}
+
 # Runs a noisy command quietly; shows its output only when it fails.
 quietly() {
     local log

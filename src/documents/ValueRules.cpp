@@ -4,8 +4,8 @@
 #include "model/OrderRecord.h"
 
 #include <array>
+#include <charconv>
 #include <cstdio>
-#include <cstdlib>
 
 namespace documents {
 namespace {
@@ -15,13 +15,17 @@ std::string spaces(long count) {
 }
 
 // Reads back a money caption such as "$1,234.50" without its first character.
+// The caption is always written with a decimal point, so it is read with one
+// too, whatever number format the desktop's language uses.
 double captionAmount(std::string_view caption) {
     std::string digits;
     for (char c : caption.substr(caption.empty() ? 0 : 1)) {
         if (c != ',')
             digits += c;
     }
-    return std::strtod(digits.c_str(), nullptr);
+    double amount = 0;
+    std::from_chars(digits.data(), digits.data() + digits.size(), amount);
+    return amount;
 }
 
 } // namespace

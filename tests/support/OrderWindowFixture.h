@@ -40,20 +40,32 @@ public:
         return QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : QString();
     }
 
-    void click(QAbstractButton* button) const {
-        // Check boxes and option buttons react to their square and caption;
-        // the tax box has its square on the right.
-        const int x = button->layoutDirection() == Qt::RightToLeft ? button->width() - 8 : 8;
-        QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(x, button->height() / 2));
+    // A click in the middle of a control, where a person would click it.
+    static void click(QWidget* control, Qt::MouseButton button = Qt::LeftButton) {
+        clickAt(control, control->rect().center(), button);
+    }
+    // A click at a point of a control, delivered like the mouse's own: to the
+    // window, which hands it to whatever lies at that point.
+    static void clickAt(QWidget* control, QPoint point, Qt::MouseButton button = Qt::LeftButton) {
+        QTest::mouseClick(control->window()->windowHandle(), button, {},
+                          control->mapTo(control->window(), point));
     }
     void tick(std::initializer_list<int> products) const {
         for (int index : products)
             click(product(index));
     }
+    // Types into a field the way a person does: clicking into it first unless
+    // the focus is already there.
     void type(const QString& fieldName, const QString& text) const {
         QLineEdit* target = field(fieldName);
-        target->setFocus(Qt::OtherFocusReason);
+        if (QApplication::focusWidget() != target)
+            click(target);
         typeInto(target, text);
+    }
+    // A key pressed on the keyboard goes to whatever has the focus.
+    static void press(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+        QTest::keyClick(QApplication::focusWidget()->window()->windowHandle(), Qt::Key(key),
+                        modifiers);
     }
 
     // Types like a keyboard would, including characters no key of a US layout

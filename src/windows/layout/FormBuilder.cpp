@@ -2,14 +2,14 @@
 
 #include "platform/DisplayText.h"
 #include "platform/Twips.h"
+#include "windows/layout/CheckBox.h"
+#include "windows/layout/OptionButton.h"
 
-#include <QCheckBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPixmap>
 #include <QPushButton>
-#include <QRadioButton>
 #include <algorithm>
 #include <limits>
 #include <vector>
@@ -72,14 +72,14 @@ QWidget* createWidget(const ControlSpec& row, QWidget* parent) {
         return field;
     }
     case ControlKind::CheckBox: {
-        auto* box = new QCheckBox(caption, parent);
+        auto* box = new CheckBox(caption, parent);
         box->setChecked(row.selected);
         if (row.align == Align::Right)
             box->setLayoutDirection(Qt::RightToLeft);
         return box;
     }
     case ControlKind::OptionButton: {
-        auto* option = new QRadioButton(caption, parent);
+        auto* option = new OptionButton(caption, parent);
         option->setChecked(row.selected);
         return option;
     }

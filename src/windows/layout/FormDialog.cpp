@@ -1,12 +1,22 @@
 #include "windows/layout/FormDialog.h"
 
 #include <QKeyEvent>
+#include <QPushButton>
 
 namespace windows::layout {
 
 void FormDialog::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_Escape) {
         event->ignore();
+        return;
+    }
+    // No button is the window's default, yet Enter presses the button that
+    // has the focus, as Space does.
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    auto* focusedButton = qobject_cast<QPushButton*>(focusWidget());
+    if (enter && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier && focusedButton &&
+        focusedButton->isEnabled()) {
+        focusedButton->click();
         return;
     }
     QDialog::keyPressEvent(event);

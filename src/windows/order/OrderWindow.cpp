@@ -16,9 +16,11 @@
 #include "windows/order/OrderWindowLayout.h"
 
 #include <QCheckBox>
+#include <QFocusEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
 
@@ -121,10 +123,12 @@ bool OrderWindow::eventFilter(QObject* watched, QEvent* event) {
     auto* field = qobject_cast<QLineEdit*>(watched);
     if (!field)
         return false;
-    if (event->type() == QEvent::FocusIn) {
-        platform::SelectAllText(*field);
+    if (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut) {
+        followFieldFocus(*field, *static_cast<QFocusEvent*>(event));
         return false;
     }
+    if (field == m_fieldTakingClick && swallowFocusingClick(*event))
+        return true;
     // Enter moves on to the next field, as Tab would; the e-mail field is the
     // last thing people fill in, so Enter does nothing there.
     if (field != m_eMail && isEnterKey(event)) {
@@ -132,6 +136,46 @@ bool OrderWindow::eventFilter(QObject* watched, QEvent* event) {
         return true;
     }
     return false;
+}
+
+void OrderWindow::followFieldFocus(QLineEdit& field, const QFocusEvent& focus) {
+    if (focus.type() == QEvent::FocusOut) {
+        // The field's own context menu or another window takes the focus
+        // only for a while; it comes back to the same selection and caret.
+        const bool comesBack =
+            focus.reason() == Qt::PopupFocusReason || focus.reason() == Qt::ActiveWindowFocusReason;
+        m_fieldFocusComesBackTo = comesBack ? &field : nullptr;
+        m_fieldTakingClick = nullptr;
+        return;
+    }
+    const bool returning = m_fieldFocusComesBackTo == &field;
+    m_fieldFocusComesBackTo = nullptr;
+    if (returning)
+        return;
+    // Entering a field from elsewhere selects its whole text, so that typing
+    // replaces the prompt. The click that brought the focus must not then put
+    // the caret at the pointer and lose that selection.
+    platform::SelectAllText(field);
+    if (focus.reason() == Qt::MouseFocusReason)
+        m_fieldTakingClick = &field;
+}
+
+bool OrderWindow::swallowFocusingClick(const QEvent& event) {
+    switch (event.type()) {
+    case QEvent::MouseButtonPress:
+        if (static_cast<const QMouseEvent&>(event).button() != Qt::LeftButton) {
+            m_fieldTakingClick = nullptr;
+            return false;
+        }
+        return true;
+    case QEvent::MouseMove:
+        return true;
+    case QEvent::MouseButtonRelease:
+        m_fieldTakingClick = nullptr;
+        return true;
+    default:
+        return false;
+    }
 }
 
 void OrderWindow::Product_Click() {

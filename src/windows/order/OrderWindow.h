@@ -5,7 +5,10 @@
 #include "windows/layout/FormControls.h"
 #include "windows/layout/FormDialog.h"
 
+#include <QPointer>
+
 class QCheckBox;
+class QFocusEvent;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -40,6 +43,8 @@ private:
     void PrintReorder_Click();
     bool CheckOrderComplete();
 
+    void followFieldFocus(QLineEdit& field, const QFocusEvent& focus);
+    bool swallowFocusingClick(const QEvent& event);
     void connectHandlers();
     void showTotals();
     int selectedPaymentOption() const;
@@ -59,6 +64,10 @@ private:
     QLabel* m_total = nullptr;
     QLabel* m_description = nullptr;
     QPushButton* m_orderLater = nullptr;
+    // The field whose focus went to its context menu or another window.
+    QPointer<QLineEdit> m_fieldFocusComesBackTo;
+    // The field a mouse click has just entered, until that click is over.
+    QPointer<QLineEdit> m_fieldTakingClick;
 };
 
 } // namespace windows::order

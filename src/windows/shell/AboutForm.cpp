@@ -160,13 +160,11 @@ AboutForm::AboutForm(QWidget* parent)
     auto* image = m_controls.get<QLabel>("Image1");
     image->resize(image->pixmap().size());
 
-    // Neither button is the window's default, but Enter presses the one that
-    // has the focus, as Space does.
+    // Neither button is the window's default; Enter presses the one that has
+    // the focus (FormDialog).
     auto* www = m_controls.get<QPushButton>("WWW");
     auto* ok = m_controls.get<QPushButton>("Command2");
     fitCaptionToWidth(*www);
-    www->setAutoDefault(true);
-    ok->setAutoDefault(true);
     connect(www, &QPushButton::clicked, this, &AboutForm::openHomePage);
     connect(ok, &QPushButton::clicked, this, &AboutForm::accept);
 

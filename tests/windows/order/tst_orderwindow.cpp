@@ -1,11 +1,14 @@
 #include "model/Catalogue.h"
 #include "platform/ClassicLook.h"
+#include "support/FakeMessageBoxes.h"
+#include "support/FakePrinter.h"
 #include "support/OrderWindowFixture.h"
+#include "support/ScratchFolder.h"
 
 #include <QAccessible>
+#include <QClipboard>
 #include <QTest>
-
-Q_DECLARE_METATYPE(QList<int>)
+#include <QTimer>
 
 namespace {
 
@@ -17,6 +20,48 @@ void movePointerOver(QWidget* control) {
     QMouseEvent move(QEvent::MouseMove, QPointF(10, 5), control->mapToGlobal(QPointF(10, 5)),
                      Qt::NoButton, Qt::NoButton, Qt::NoModifier);
     QApplication::sendEvent(control, &move);
+}
+
+// The stops of the Tab key after the name field, all the way round, with
+// the payment option `payment` selected.
+QStringList tabStopsAfterName(int payment) {
+    auto products = [](int first, int last) {
+        QStringList names;
+        for (int i = first; i <= last; ++i)
+            names << QStringLiteral("Product(%1)").arg(i);
+        return names;
+    };
+    auto when = [payment](int option, const QStringList& stops) {
+        return payment == option ? stops : QStringList();
+    };
+    const bool card = payment == 2 || payment == 3 || payment == 5 || payment == 6;
+    return QStringList{"Address", "City", "State", "Zip", "DayPhone"} + when(0, {"Option4(0)"}) +
+           when(2, {"Option4(2)"}) + when(3, {"Option4(3)"}) +
+           (card ? QStringList{"CardName", "CardNum", "CardExp"} : QStringList()) +
+           QStringList{"Option4(1)"} + when(4, {"Option4(4)"}) + QStringList{"EMail"} +
+           when(6, {"Option4(6)"}) + QStringList{"Product(0)", "Product(2)", "Product(1)"} +
+           products(3, 6) + QStringList{"Check1"} + products(7, 15) + when(5, {"Option4(5)"}) +
+           products(16, 23) + QStringList{"FileButton", "Cancel", "PrintReorder", "FirstName"};
+}
+
+void addPaymentRows() {
+    QTest::addColumn<int>("payment");
+    QTest::addRow("check") << 0;
+    QTest::addRow("visa") << 2;
+    QTest::addRow("master card") << 3;
+    QTest::addRow("money order") << 4;
+    QTest::addRow("american express") << 5;
+    QTest::addRow("discover") << 6;
+}
+
+// A fresh window with the payment method picked by a click, the way a
+// customer picks it, and the focus back in the name field.
+void choosePayment(const OrderWindowFixture& order, int payment) {
+    if (payment != 0) {
+        order.click(order.option(payment));
+        order.click(order.field("FirstName"));
+    }
+    QCOMPARE(order.focusName(), QString("FirstName"));
 }
 
 } // namespace
@@ -104,99 +149,277 @@ private Q_SLOTS:
         QCOMPARE(order.caption("Label3"), QString("$25.24"));
     }
 
+    void tabAndShiftTabVisitTheStopsInOrder_data() { addPaymentRows(); }
+
+    void tabAndShiftTabVisitTheStopsInOrder() {
+        QFETCH(int, payment);
+        OrderWindowFixture order;
+        QVERIFY(order.isActive());
+        choosePayment(order, payment);
+        const QStringList stops = tabStopsAfterName(payment);
+
+        QStringList visited;
+        for (qsizetype i = 0; i < stops.size(); ++i) {
+            order.press(Qt::Key_Tab);
+            visited << order.focusName();
+        }
+        QCOMPARE(visited, stops);
+
+        QStringList backwards;
+        for (qsizetype i = 0; i < stops.size(); ++i) {
+            order.press(Qt::Key_Tab, Qt::ShiftModifier);
+            backwards.prepend(order.focusName());
+        }
+        QCOMPARE(backwards, QStringList{"FirstName"} + stops.mid(0, stops.size() - 1));
+    }
+
     void enterMovesOn_data() {
         QTest::addColumn<int>("payment");
         QTest::addColumn<QString>("from");
         QTest::addColumn<QStringList>("stops");
+        QTest::addColumn<int>("key");
+        const int enter = Qt::Key_Return;
         QTest::addRow("name to phone")
-            << 0 << "FirstName" << QStringList{"Address", "City", "State", "Zip", "DayPhone"};
-        QTest::addRow("phone, check") << 0 << "DayPhone" << QStringList{"Option4(0)"};
-        QTest::addRow("phone, visa") << 2 << "DayPhone" << QStringList{"Option4(2)"};
-        QTest::addRow("phone, master card") << 3 << "DayPhone" << QStringList{"Option4(3)"};
+            << 0 << "FirstName" << QStringList{"Address", "City", "State", "Zip", "DayPhone"}
+            << enter;
+        QTest::addRow("keypad enter")
+            << 0 << "Zip" << QStringList{"DayPhone"} << int(Qt::Key_Enter);
+        QTest::addRow("phone, check") << 0 << "DayPhone" << QStringList{"Option4(0)"} << enter;
+        QTest::addRow("phone, visa") << 2 << "DayPhone" << QStringList{"Option4(2)"} << enter;
+        QTest::addRow("phone, master card")
+            << 3 << "DayPhone" << QStringList{"Option4(3)"} << enter;
         QTest::addRow("phone, amex")
-            << 5 << "DayPhone" << QStringList{"CardName", "CardNum", "CardExp", "Option4(1)"};
-        QTest::addRow("phone, discover") << 6 << "DayPhone" << QStringList{"CardName"};
-        QTest::addRow("phone, money order") << 4 << "DayPhone" << QStringList{"Option4(1)"};
-        QTest::addRow("e-mail stays") << 0 << "EMail" << QStringList{"EMail", "EMail"};
+            << 5 << "DayPhone" << QStringList{"CardName", "CardNum", "CardExp", "Option4(1)"}
+            << enter;
+        QTest::addRow("phone, discover") << 6 << "DayPhone" << QStringList{"CardName"} << enter;
+        QTest::addRow("phone, money order")
+            << 4 << "DayPhone" << QStringList{"Option4(1)"} << enter;
+        QTest::addRow("e-mail stays") << 0 << "EMail" << QStringList{"EMail", "EMail"} << enter;
     }
 
     void enterMovesOn() {
         QFETCH(int, payment);
         QFETCH(QString, from);
         QFETCH(QStringList, stops);
+        QFETCH(int, key);
         OrderWindowFixture order;
         QVERIFY(order.isActive());
-        order.click(order.option(payment));
-        order.field(from)->setFocus(Qt::OtherFocusReason);
+        choosePayment(order, payment);
+        order.click(order.field(from));
+        const QString entry = order.field(from)->text();
+        const Qt::KeyboardModifiers keypad =
+            key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier;
         for (const QString& stop : stops) {
-            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+            order.press(key, keypad);
             QCOMPARE(order.focusName(), stop);
         }
+        QCOMPARE(order.field(from)->text(), entry);
     }
 
-    void tabVisitsTheStopsInOrder_data() {
-        QTest::addColumn<int>("payment");
-        QTest::addColumn<QStringList>("stops");
-        auto products = [](int first, int last) {
-            QStringList names;
-            for (int i = first; i <= last; ++i)
-                names << QStringLiteral("Product(%1)").arg(i);
-            return names;
-        };
-        const QStringList catalogue = QStringList{"Product(0)", "Product(2)", "Product(1)"} +
-                                      products(3, 6) + QStringList{"Check1"} + products(7, 15);
-        const QStringList end =
-            products(16, 23) + QStringList{"FileButton", "Cancel", "PrintReorder", "FirstName"};
-        QTest::addRow("money order")
-            << 4 << QStringList{"Option4(1)", "Option4(4)", "EMail"} + catalogue + end;
-        QTest::addRow("american express")
-            << 5
-            << QStringList{"CardName", "CardNum", "CardExp", "Option4(1)", "EMail"} + catalogue +
-                   QStringList{"Option4(5)"} + end;
-        QTest::addRow("discover") << 6
-                                  << QStringList{"CardName",   "CardNum", "CardExp",
-                                                 "Option4(1)", "EMail",   "Option4(6)"} +
-                                         catalogue + end;
+    // However the selection changes, the selected option is the group's one
+    // stop, in both directions.
+    void theSelectedOptionIsTheGroupsStop_data() {
+        QTest::addColumn<QString>("how");
+        QTest::addColumn<int>("selected");
+        QTest::addRow("clicked away and back") << "click 6, click 0" << 0;
+        QTest::addRow("clicked") << "click 3" << 3;
+        QTest::addRow("arrow keys") << "click 0, down, down" << 5;
+        QTest::addRow("arrow keys back up") << "click 2, up, up" << 6;
+        QTest::addRow("screen reader") << "press 4" << 4;
+        QTest::addRow("disk size clicked") << "click 2, click 1" << 2;
     }
 
-    void tabVisitsTheStopsInOrder() {
-        QFETCH(int, payment);
-        QFETCH(QStringList, stops);
+    void theSelectedOptionIsTheGroupsStop() {
+        QFETCH(QString, how);
+        QFETCH(int, selected);
         OrderWindowFixture order;
         QVERIFY(order.isActive());
-        order.click(order.option(payment));
-        order.field("DayPhone")->setFocus(Qt::OtherFocusReason);
-        QStringList visited;
-        for (qsizetype i = 0; i < stops.size(); ++i) {
-            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-            visited << order.focusName();
+        for (const QString& step : how.split(", ")) {
+            const QStringList words = step.split(' ');
+            if (words[0] == "click")
+                order.click(order.option(words[1].toInt()));
+            else if (words[0] == "down" || words[0] == "up")
+                order.press(words[0] == "down" ? Qt::Key_Down : Qt::Key_Up);
+            else
+                QAccessible::queryAccessibleInterface(order.option(words[1].toInt()))
+                    ->actionInterface()
+                    ->doAction(QAccessibleActionInterface::pressAction());
         }
-        QCOMPARE(visited, stops);
+        QTRY_VERIFY(order.option(selected)->isChecked());
+        const QStringList stops = QStringList{"FirstName"} + tabStopsAfterName(selected);
+        const auto stopAfter = [&stops](const QString& name, int step) {
+            return stops.value(stops.indexOf(name) + step);
+        };
+
+        order.click(order.field("DayPhone"));
+        order.press(Qt::Key_Tab);
+        QCOMPARE(order.focusName(), stopAfter("DayPhone", 1));
+        order.click(order.field("EMail"));
+        order.press(Qt::Key_Tab, Qt::ShiftModifier);
+        QCOMPARE(order.focusName(), stopAfter("EMail", -1));
+        order.press(Qt::Key_Tab, Qt::ShiftModifier);
+        QCOMPARE(order.focusName(), stopAfter("EMail", -2));
     }
 
-    void arrowKeysMoveWithinThePaymentGroup() {
-        OrderWindowFixture order;
-        order.option(0)->setFocus(Qt::TabFocusReason);
-        QTest::keyClick(order.option(0), Qt::Key_Down);
-        QVERIFY(order.option(4)->isChecked());
-        QCOMPARE(order.focusName(), QString("Option4(4)"));
-        QVERIFY(!order.field("CardName")->isEnabled());
+    void arrowKeysSelectWithinTheirGroup_data() {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<QList<int>>("selected"); // after each press
+        QTest::addRow("down the payment methods and round")
+            << int(Qt::Key_Down) << QList<int>{4, 5, 6, 3, 2, 0};
+        QTest::addRow("right works like down") << int(Qt::Key_Right) << QList<int>{4, 5};
+        QTest::addRow("up from the first") << int(Qt::Key_Up) << QList<int>{2, 3};
+        QTest::addRow("left works like up") << int(Qt::Key_Left) << QList<int>{2};
     }
 
-    void enteringAFieldSelectsItsText() {
+    void arrowKeysSelectWithinTheirGroup() {
+        QFETCH(int, key);
+        QFETCH(QList<int>, selected);
         OrderWindowFixture order;
         QVERIFY(order.isActive());
-        order.field("FirstName")->setFocus(Qt::OtherFocusReason);
-        QTest::keyClick(order.field("FirstName"), Qt::Key_Return);
+        order.click(order.field("DayPhone"));
+        order.press(Qt::Key_Tab);
+        QCOMPARE(order.focusName(), QString("Option4(0)"));
+        for (int option : selected) {
+            order.press(key);
+            QVERIFY2(order.option(option)->isChecked(), qPrintable(QString::number(option)));
+            QCOMPARE(order.focusName(), QStringLiteral("Option4(%1)").arg(option));
+            QCOMPARE(order.field("CardName")->isEnabled(), model::IsCardPayment(option));
+        }
+        // The disk size stays as it is, alone in its group.
+        order.click(order.option(1));
+        order.press(Qt::Key_Down);
+        order.press(Qt::Key_Up);
+        QVERIFY(order.option(1)->isChecked());
+        QCOMPARE(order.focusName(), QString("Option4(1)"));
+    }
+
+    // A click anywhere in a check box's or option button's rectangle works it,
+    // not only on its square and caption.
+    void theWholeRectangleTakesTheClick_data() {
+        QTest::addColumn<QString>("control");
+        QTest::addColumn<QPoint>("point"); // pixels from the rectangle's top-left
+        QTest::addRow("tax box, middle") << "Check1" << QPoint(16, 16);
+        QTest::addRow("tax box, left edge") << "Check1" << QPoint(1, 30);
+        QTest::addRow("product, right of its caption") << "Product(0)" << QPoint(166, 6);
+        QTest::addRow("product, bottom right") << "Product(21)" << QPoint(87, 15);
+        QTest::addRow("option, right of its caption") << "Option4(5)" << QPoint(134, 8);
+        QTest::addRow("option, top left") << "Option4(2)" << QPoint(0, 0);
+    }
+
+    void theWholeRectangleTakesTheClick() {
+        QFETCH(QString, control);
+        QFETCH(QPoint, point);
+        OrderWindowFixture order;
+        auto* button = order.find<QAbstractButton>(control);
+        QVERIFY(button->rect().contains(point));
+        order.clickAt(button, point);
+        QVERIFY(button->isChecked());
+        if (control == "Product(0)")
+            QCOMPARE(order.caption("Label1"), QString("$19.95"));
+        if (control == "Option4(5)")
+            QVERIFY(order.field("CardNum")->isEnabled());
+    }
+
+    // Wherever a person clicks into a field, the first key replaces its text.
+    void clickingIntoAFieldSelectsItsText_data() {
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<double>("across"); // where, as a share of the width
+        for (const char* name : {"FirstName", "Address", "City", "State", "Zip", "DayPhone",
+                                 "EMail", "CardName", "CardNum", "CardExp"})
+            QTest::addRow("%s", name) << QString::fromLatin1(name) << 0.5;
+        QTest::addRow("Address, left end") << "Address" << 0.01;
+        QTest::addRow("Zip, right end") << "Zip" << 0.98;
+    }
+
+    void clickingIntoAFieldSelectsItsText() {
+        QFETCH(QString, field);
+        QFETCH(double, across);
+        OrderWindowFixture order;
+        order.click(order.option(6)); // cards on, so all ten take the focus
+        QLineEdit* target = order.field(field);
+        const QPoint point(int(target->width() * across), target->height() / 2);
+        order.clickAt(target, point);
+        QCOMPARE(order.focusName(), field);
+        QTest::keyClicks(target, "12 Elm St");
+        QCOMPARE(target->text(), QString("12 Elm St"));
+
+        // In the field that has the focus, a click puts the caret where it is.
+        order.clickAt(target, QPoint(2, target->height() / 2));
+        QTest::keyClicks(target, "#");
+        QCOMPARE(target->text(), QString("#12 Elm St"));
+    }
+
+    void enteringAFieldByKeySelectsItsText() {
+        OrderWindowFixture order;
+        QVERIFY(order.isActive());
+        QCOMPARE(order.field("FirstName")->selectedText(), QString("(Enter Your Full Name)"));
+        order.press(Qt::Key_Return);
         QLineEdit* address = order.field("Address");
         QCOMPARE(address->selectedText(), QString("(Address)"));
         QTest::keyClicks(address, "12 Elm Street");
         QCOMPARE(address->text(), QString("12 Elm Street"));
 
         // Coming back selects the whole entry again, so typing replaces it.
-        order.field("City")->setFocus(Qt::OtherFocusReason);
-        address->setFocus(Qt::OtherFocusReason);
+        order.press(Qt::Key_Tab);
+        order.press(Qt::Key_Tab, Qt::ShiftModifier);
         QCOMPARE(address->selectedText(), QString("12 Elm Street"));
+    }
+
+    // The field's own context menu works on what the customer selected there;
+    // the focus coming back from the menu selects nothing afresh.
+    void pasteFromTheContextMenuReplacesTheSelection() {
+        OrderWindowFixture order;
+        order.type("Address", "12 Elm St");
+        order.press(Qt::Key_Home);
+        order.press(Qt::Key_Right, Qt::ShiftModifier);
+        order.press(Qt::Key_Right, Qt::ShiftModifier); // "12" selected
+        QApplication::clipboard()->setText("408");
+
+        QLineEdit* address = order.field("Address");
+        QTimer pickPaste; // the menu's own access key, once the menu is up
+        pickPaste.setInterval(10);
+        connect(&pickPaste, &QTimer::timeout, this, [&pickPaste] {
+            if (QWidget* menu = QApplication::activePopupWidget()) {
+                pickPaste.stop();
+                QTest::keyClick(menu, Qt::Key_P);
+            }
+        });
+        pickPaste.start();
+        order.clickAt(address, QPoint(80, 8), Qt::RightButton);
+        QTRY_VERIFY(!pickPaste.isActive());
+        QTRY_VERIFY(!QApplication::activePopupWidget());
+        QCOMPARE(address->text(), QString("408 Elm St"));
+        QCOMPARE(order.focusName(), QString("Address"));
+    }
+
+    // None is the window's default button, but Enter presses the one that
+    // has the focus, as Space does.
+    void enterPressesTheFocusedButton_data() {
+        QTest::addColumn<int>("backwards"); // Shift+Tab presses from the name field
+        QTest::addColumn<int>("key");
+        QTest::addRow("print") << 1 << int(Qt::Key_Return);
+        QTest::addRow("order later") << 2 << int(Qt::Key_Return);
+        QTest::addRow("save") << 3 << int(Qt::Key_Return);
+        QTest::addRow("save, keypad enter") << 3 << int(Qt::Key_Enter);
+        QTest::addRow("save, space") << 3 << int(Qt::Key_Space);
+    }
+
+    void enterPressesTheFocusedButton() {
+        QFETCH(int, backwards);
+        QFETCH(int, key);
+        FakeMessageBoxes messages;
+        FakePrinter printer;
+        ScratchFolder scratch;
+        OrderWindowFixture order;
+        QVERIFY(order.isActive());
+        for (int i = 0; i < backwards; ++i)
+            order.press(Qt::Key_Tab, Qt::ShiftModifier);
+        order.press(key, key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier);
+
+        QCOMPARE(printer.attempts, 0); // nothing ticked: the save and print refuse
+        QCOMPARE(order.window().isVisible(), backwards != 2);
+        QCOMPARE(messages.asked.size(), backwards == 2 ? 0 : 1);
+        QVERIFY(ScratchFolder::contents().isEmpty());
     }
 
     void cardFieldsFollowThePaymentMethod_data() {
