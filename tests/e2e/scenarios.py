@@ -2,11 +2,13 @@
 """End-to-end scenarios: the installed program, used the way a person would,
 on a private X server. Each scenario is one CTest test:
 
-    scenarios.py start | save | print | order-later | exit | desktop-entry
+    scenarios.py start | save | print | order-later | exit | desktop-entry |
+                 mouse-only | keyboard-only
 """
 
 import shlex
 import time
+from pathlib import Path
 
 from orderform_e2e import (DESKTOP_ENTRY, PLACEHOLDERS, SCREEN_HEIGHT, SCREEN_WIDTH, Desktop,
                            check, check_dated, check_equal, order_file, pixels, print_jobs,
@@ -34,7 +36,21 @@ PRODUCTS = {
 }
 SALES_TAX_BOX = (2760 + 2400, 2280 + 2280, 495, 495)
 MONEY_ORDER = (240 + 240, 3075 + 480, 2052, 252)
+MASTER_CARD = (240 + 240, 3075 + 1440, 1692, 255)
 VISA = (240 + 240, 3075 + 1680, 852, 252)
+FIELDS = {
+    "name": (240, 240, 5655, 285),
+    "address": (240, 480, 5652, 285),
+    "city": (240, 720, 2772, 285),
+    "state": (3000, 720, 1332, 285),
+    "zip": (4320, 720, 1572, 285),
+    "phone": (240, 990, 2772, 285),
+    "email": (3000, 990, 2895, 285),
+    # The card fields lie on the window itself.
+    "card name": (255, 5200, 3372, 285),
+    "card number": (255, 5520, 3372, 285),
+    "card expiry": (3960, 5520, 1572, 285),
+}
 SAVE_TO_FILE = (120 + 5880, 120 + 5400, 1692, 372)
 ORDER_LATER = (120 + 7560, 120 + 5400, 1692, 372)
 PRINT_ORDER_FORM = (120 + 5880, 120 + 5760, 3372, 372)
@@ -52,6 +68,13 @@ def tick_sales_tax(window):
     # This one box has its square at the right end of its rectangle.
     left, top, width, height = SALES_TAX_BOX
     window.click_twips(left + width - 100, top + height // 2)
+
+
+def click_at(window, box, across, down=0.5):
+    """A click at a point inside a control's rectangle, given as shares of
+    its width and height from its top left corner."""
+    left, top, width, height = box
+    window.click_twips(left + int(width * across), top + int(height * down))
 
 
 def push(window, button):
@@ -130,13 +153,25 @@ def type_email(window, email):
     window.type(email[middle:])
 
 
-def saved_file(desktop, program, window):
-    """Presses "Save to File", answers the confirmation and gives the file."""
-    push(window, SAVE_TO_FILE)
+def saved_file(desktop, program, window, save=None):
+    """Presses "Save to File" (or does `save`), answers the confirmation and
+    gives the file."""
+    if save:
+        save()
+    else:
+        push(window, SAVE_TO_FILE)
     answer(program, "Quendrel Software - ORDER.TXT Saved", "Return")
     files = sorted(path.name for path in desktop.work.iterdir())
     check_equal(files, ["order.txt"], "files in the working folder")
     return (desktop.work / "order.txt").read_bytes()
+
+
+def check_against_file(content, expected_file, date):
+    """Compares a saved order with a file of the expected bytes, whose date
+    reads MM-DD-YY."""
+    template = (Path(__file__).parent / "data" / expected_file).read_bytes()
+    check_dated(content, lambda day: template.replace(b"MM-DD-YY", day.encode()), date,
+                f"ORDER.TXT against {expected_file}")
 
 
 # ---------------------------------------------------------------------------
@@ -257,6 +292,62 @@ def order_later():
             date, "ORDER.TXT of the fresh window")
 
 
+def mouse_only():
+    """A whole order put together with the mouse: boxes clicked away from
+    their squares and captions, each field clicked into and typed over, with
+    no key to select its prompt. The desktop speaks German: the amounts and
+    the date in ORDER.TXT stay as they are everywhere."""
+    with Desktop("mouse-only") as desktop:
+        program, main = start_to_main_window(
+            desktop, environment={"LANG": "de_DE.UTF-8", "LC_ALL": "de_DE.UTF-8"})
+        order = open_order_window(program, main)
+        click_at(order, PRODUCTS[3], 0.9)
+        click_at(order, PRODUCTS[0], 0.95, 0.8)
+        click_at(order, SALES_TAX_BOX, 0.4)
+        click_at(order, MASTER_CARD, 0.9)
+        entries = {"name": "Ana Lima", "address": "12 Elm St", "city": "Joplin", "state": "MO",
+                   "zip": "64801", "phone": "417-555-0142", "email": "ana@example.com",
+                   "card name": "ANA LIMA", "card number": "5500 0000 0000 0004",
+                   "card expiry": "11/28"}
+        for field, text in entries.items():
+            click_at(order, FIELDS[field], 0.6)
+            order.type(text)
+
+        date = today()
+        content = saved_file(desktop, program, order,
+                             save=lambda: click_at(order, SAVE_TO_FILE, 0.2, 0.3))
+        check_against_file(content, "mouse-order.txt", date)
+
+
+def keyboard_only():
+    """A whole order put together from the keyboard from the moment the
+    order window opens: typing, Enter from field to field, the arrow keys in
+    the payment group, Tab and Space for the boxes, Enter on "Save to File".
+    The desktop speaks Turkish."""
+    with Desktop("keyboard-only") as desktop:
+        program, main = start_to_main_window(
+            desktop, environment={"LANG": "tr_TR.UTF-8", "LC_ALL": "tr_TR.UTF-8"})
+        order = open_order_window(program, main)
+        fill_in(order, "Tomas Berg", "9 Harbour Road", "Cork", "Ireland", "T12 X70",
+                "+353 21 555 0100")
+        # Enter in the telephone field led to "Check (U.S. Bank)"; up from it,
+        # round the group, is "VISA", the last, which enables the card fields.
+        order.press("Up", "Tab")
+        fill_in(order, "T BERG", "4111 1111 1111 1111", "01/30")
+        # Enter in the last card field led to the disk size; then the e-mail.
+        order.press("Tab")
+        order.type("tomas@example.com")
+        # Products 0, 2, 1, 3: tick the first and the fourth.
+        order.press("Tab", "space", "Tab", "Tab", "Tab", "space")
+        # Products 4 to 6, then the sales-tax box.
+        order.press("Tab", "Tab", "Tab", "Tab", "space")
+        # Products 7 to 23, then "Save to File", pressed with Enter.
+        date = today()
+        content = saved_file(desktop, program, order,
+                             save=lambda: order.press(*["Tab"] * 18, "Return"))
+        check_against_file(content, "keyboard-order.txt", date)
+
+
 def exit_program():
     """File > Exit asks first: No keeps the program, Yes ends it with status 0."""
     with Desktop("exit") as desktop:
@@ -301,4 +392,6 @@ if __name__ == "__main__":
         "order-later": order_later,
         "exit": exit_program,
         "desktop-entry": desktop_entry,
+        "mouse-only": mouse_only,
+        "keyboard-only": keyboard_only,
     })

@@ -5,6 +5,7 @@
 #include "support/OrderWindowFixture.h"
 #include "support/ScratchFolder.h"
 #include "support/SmallDisk.h"
+#include "support/SystemText.h"
 
 #include <QClipboard>
 #include <QDir>
@@ -31,10 +32,11 @@ bool isCleanOrderFile(const QByteArray& bytes) {
     return true;
 }
 
+// Clicks into the field, which selects its text, and pastes over it.
 void paste(QLineEdit* field, const QString& text) {
     QApplication::clipboard()->setText(text);
-    field->setFocus(Qt::OtherFocusReason);
-    QTest::keyClick(field, Qt::Key_V, Qt::ControlModifier);
+    OrderWindowFixture::click(field);
+    OrderWindowFixture::press(Qt::Key_V, Qt::ControlModifier);
 }
 
 } // namespace
@@ -149,7 +151,7 @@ private Q_SLOTS:
         order.click(order.button("FileButton"));
 
         QCOMPARE(messages.asked.size(), 1);
-        QCOMPARE(messages.asked[0].text, QString("No such file or directory"));
+        QCOMPARE(messages.asked[0].text, systemText(ENOENT));
         QCOMPARE(messages.asked[0].title, QString("Unable To Print to File."));
         QVERIFY(!QApplication::overrideCursor());
     }
@@ -170,7 +172,7 @@ private Q_SLOTS:
         order.click(order.button("FileButton"));
 
         QCOMPARE(messages.asked.size(), 1);
-        QCOMPARE(messages.asked[0].text, QString("No space left on device"));
+        QCOMPARE(messages.asked[0].text, systemText(ENOSPC));
         QCOMPARE(ScratchFolder::read("order.txt"), earlier);
         QCOMPARE(QDir().entryList(QDir::Files | QDir::Hidden), QStringList{"order.txt"});
         QVERIFY(QDir::setCurrent(m_scratch->path()));

@@ -85,7 +85,7 @@ private Q_SLOTS:
         messages.answers = {platform::MessageAnswer::Retry, platform::MessageAnswer::Cancel};
         OrderWindowFixture order;
         order.tick({0});
-        order.field("City")->setFocus(Qt::OtherFocusReason);
+        order.click(order.field("City"));
         order.click(order.button("PrintReorder"));
 
         QCOMPARE(messages.asked.size(), 2);

@@ -1,16 +1,20 @@
 #include "platform/ClassicLook.h"
 #include "support/FakeMessageBoxes.h"
+#include "support/FakePrinter.h"
 #include "support/FixedClock.h"
 #include "support/OrderWindowFixture.h"
 #include "support/ScratchFolder.h"
 #include "support/SmallDisk.h"
+#include "support/SystemText.h"
 
 #include <QDir>
 #include <QFile>
 #include <QTest>
+#include <clocale>
 #include <csignal>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -20,6 +24,48 @@ unsigned modeOf(const QString& path) {
     struct stat info {};
     return ::stat(QFile::encodeName(path).constData(), &info) == 0 ? (info.st_mode & 07777) : 0;
 }
+
+// Gives up root's right to write anywhere while it lives, so that the modes
+// of folders and files count as they do for everybody else.
+class OrdinaryUser final {
+public:
+    OrdinaryUser() {
+        constexpr uid_t Nobody = 65534;
+        if (::geteuid() == 0)
+            m_dropped = ::setegid(Nobody) == 0 && ::seteuid(Nobody) == 0;
+    }
+    ~OrdinaryUser() {
+        if (m_dropped && ::seteuid(0) == 0)
+            static_cast<void>(::setegid(0));
+    }
+    OrdinaryUser(const OrdinaryUser&) = delete;
+    OrdinaryUser& operator=(const OrdinaryUser&) = delete;
+
+private:
+    bool m_dropped = false;
+};
+
+// Makes the next writes beyond `bytes` fail, as a full disk would, while it lives.
+class FileSizeLimit final {
+public:
+    explicit FileSizeLimit(rlim_t bytes)
+        : m_previousHandler(std::signal(SIGXFSZ, SIG_IGN)) {
+        ::getrlimit(RLIMIT_FSIZE, &m_previous);
+        struct rlimit small = m_previous;
+        small.rlim_cur = bytes;
+        ::setrlimit(RLIMIT_FSIZE, &small);
+    }
+    ~FileSizeLimit() {
+        ::setrlimit(RLIMIT_FSIZE, &m_previous);
+        std::signal(SIGXFSZ, m_previousHandler);
+    }
+    FileSizeLimit(const FileSizeLimit&) = delete;
+    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
+
+private:
+    struct rlimit m_previous {};
+    void (*m_previousHandler)(int);
+};
 
 // The order the golden file holds: two products ticked out of catalogue
 // order, sales tax, a card payment and entries outside plain ASCII.
@@ -60,7 +106,7 @@ private Q_SLOTS:
         OrderWindowFixture order;
         order.tick({4, 4}); // ticked and unticked again
         order.click(order.find<QCheckBox>("Check1"));
-        order.field("Zip")->setFocus(Qt::OtherFocusReason);
+        order.click(order.field("Zip"));
         order.click(order.button("FileButton"));
 
         QCOMPARE(messages.asked.size(), 1);
@@ -120,18 +166,12 @@ private Q_SLOTS:
         FakeMessageBoxes messages;
         OrderWindowFixture order;
         order.tick({1});
+        {
+            const FileSizeLimit limit(512);
+            order.click(order.button("FileButton"));
+        }
 
-        struct rlimit previous {};
-        QCOMPARE(::getrlimit(RLIMIT_FSIZE, &previous), 0);
-        const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
-        struct rlimit small = previous;
-        small.rlim_cur = 512;
-        QCOMPARE(::setrlimit(RLIMIT_FSIZE, &small), 0);
-        order.click(order.button("FileButton"));
-        ::setrlimit(RLIMIT_FSIZE, &previous);
-        std::signal(SIGXFSZ, previousHandler);
-
-        expectFailureMessage(messages, "File too large");
+        expectFailureMessage(messages, systemText(EFBIG));
         QCOMPARE(ScratchFolder::read("order.txt"), EarlierOrder);
         QCOMPARE(ScratchFolder::contents(), QStringList{"order.txt"});
         QCOMPARE(order.focusName() == QString("Cancel"), false);
@@ -149,7 +189,7 @@ private Q_SLOTS:
         order.tick({2});
         order.click(order.button("FileButton"));
 
-        expectFailureMessage(messages, "No space left on device");
+        expectFailureMessage(messages, systemText(ENOSPC));
         QCOMPARE(ScratchFolder::read("order.txt"), EarlierOrder);
         QCOMPARE(ScratchFolder::contents(), QStringList{"order.txt"});
         QVERIFY(QDir::setCurrent(m_scratch->path()));
@@ -162,13 +202,108 @@ private Q_SLOTS:
         order.tick({2});
         order.click(order.button("FileButton"));
 
-        expectFailureMessage(messages, "Is a directory");
+        expectFailureMessage(messages, systemText(EISDIR));
         QVERIFY(QFileInfo("order.txt").isDir());
         QVERIFY(ScratchFolder::contents("order.txt").isEmpty());
         QCOMPARE(ScratchFolder::contents(), QStringList{"order.txt"});
     }
 
+    // A folder where this user may create no file still takes the order
+    // when the earlier order file is writable: it is rewritten in place.
+    // A read-only earlier file stays as it was.
+    void foldersAndFilesThatMayNotBeWritten_data() {
+        QTest::addColumn<int>("folderMode");
+        QTest::addColumn<int>("fileMode");
+        QTest::addColumn<int>("sizeLimit"); // bytes a file may have; 0 for none
+        QTest::addColumn<int>("error");     // 0 when the order is saved
+        QTest::addRow("closed folder, writable file") << 0555 << 0666 << 0 << 0;
+        QTest::addRow("closed folder, writable file, no room") << 0555 << 0666 << 512 << int(EFBIG);
+        QTest::addRow("open folder, read-only file") << 0777 << 0444 << 0 << int(EACCES);
+        QTest::addRow("closed folder, read-only file") << 0555 << 0444 << 0 << int(EACCES);
+    }
+
+    void foldersAndFilesThatMayNotBeWritten() {
+        QFETCH(int, folderMode);
+        QFETCH(int, fileMode);
+        QFETCH(int, sizeLimit);
+        QFETCH(int, error);
+        // Longer than the new order, so that a rewrite that is not cut to its
+        // new length shows; shorter where the new one is to run out of room.
+        const QByteArray earlier =
+            sizeLimit > 0 ? EarlierOrder : EarlierOrder + QByteArray(4000, 'e') + "\r\n";
+        QVERIFY(ScratchFolder::write("order.txt", earlier));
+        QCOMPARE(::chmod("order.txt", mode_t(fileMode)), 0);
+        QCOMPARE(::chmod(".", mode_t(folderMode)), 0);
+        FakeMessageBoxes messages;
+        FixedClock clock({2026, 12, 8});
+        OrderWindowFixture order;
+        order.tick({0});
+        {
+            const OrdinaryUser user;
+            std::optional<FileSizeLimit> limit;
+            if (sizeLimit > 0)
+                limit.emplace(rlim_t(sizeLimit));
+            order.click(order.button("FileButton"));
+        }
+        QCOMPARE(::chmod(".", 0700), 0);
+
+        QCOMPARE(modeOf("order.txt"), unsigned(fileMode));
+        QCOMPARE(ScratchFolder::contents(), QStringList{"order.txt"});
+        const QByteArray saved = ScratchFolder::read("order.txt");
+        if (error != 0) {
+            expectFailureMessage(messages, systemText(error));
+            QCOMPARE(saved, earlier);
+            return;
+        }
+        QCOMPARE(messages.asked.size(), 1);
+        QCOMPARE(messages.asked[0].title, QString("Quendrel Software - ORDER.TXT Saved"));
+        QVERIFY(saved.startsWith("             Quendrel Software Order Form  12-08-26\r\n"));
+        QVERIFY(saved.endsWith("_\r\n\r\n"));
+        QCOMPARE(saved.count("\r\n"), 42);
+        QVERIFY(!saved.contains("eee"));
+    }
+
+    // The file and the printed form are the same whatever language and
+    // number format the desktop uses.
+    void sameDocumentsInEveryLanguage_data() {
+        QTest::addColumn<QByteArray>("locale");
+        QTest::addRow("German") << QByteArray("de_DE.UTF-8");
+        QTest::addRow("French") << QByteArray("fr_FR.UTF-8");
+        QTest::addRow("Turkish") << QByteArray("tr_TR.UTF-8");
+    }
+
+    void sameDocumentsInEveryLanguage() {
+        QFETCH(QByteArray, locale);
+        const QByteArray previous = std::setlocale(LC_ALL, nullptr);
+        const QLocale previousDefault;
+        const auto [expectedFile, expectedForm] = documentsUnder("C.UTF-8");
+        const auto [file, form] = documentsUnder(locale);
+        std::setlocale(LC_ALL, previous.constData());
+        QLocale::setDefault(previousDefault);
+
+        QVERIFY2(!file.isEmpty(), "generate the locale first (scripts/test does)");
+        QCOMPARE(expectedFile, ScratchFolder::read(QFINDTESTDATA("data/visa-order.txt")));
+        QCOMPARE(file, expectedFile);
+        QCOMPARE(form, expectedForm);
+    }
+
 private:
+    // What the visa order saves and prints under `locale`, as Qt sets it up
+    // at start-up; nothing if the machine lacks that locale.
+    static std::pair<QByteArray, QStringList> documentsUnder(const QByteArray& locale) {
+        if (!std::setlocale(LC_ALL, locale.constData()))
+            return {};
+        QLocale::setDefault(QLocale(QString::fromLatin1(locale)));
+        FakeMessageBoxes messages;
+        FakePrinter printer;
+        FixedClock clock({2026, 12, 8});
+        OrderWindowFixture order;
+        enterVisaOrder(order);
+        order.click(order.button("FileButton"));
+        order.click(order.button("PrintReorder"));
+        return {ScratchFolder::read("order.txt"), printer.printedJobs.value(0)};
+    }
+
     static void expectFailureMessage(const FakeMessageBoxes& messages, const QString& text) {
         QCOMPARE(messages.asked.size(), 1);
         QCOMPARE(messages.asked[0].text, text);

@@ -44,6 +44,15 @@ QStringList tabStopsAfterName(int payment) {
            products(16, 23) + QStringList{"FileButton", "Cancel", "PrintReorder", "FirstName"};
 }
 
+// The mouse button goes down on one control and comes up over another.
+void pressAndLetGoElsewhere(QWidget* pressed, QWidget* released) {
+    QWindow* window = pressed->window()->windowHandle();
+    QTest::mousePress(window, Qt::LeftButton, {},
+                      pressed->mapTo(pressed->window(), pressed->rect().center()));
+    QTest::mouseRelease(window, Qt::LeftButton, {},
+                        released->mapTo(released->window(), released->rect().center()));
+}
+
 void addPaymentRows() {
     QTest::addColumn<int>("payment");
     QTest::addRow("check") << 0;
@@ -225,7 +234,9 @@ private Q_SLOTS:
         QTest::addRow("clicked") << "click 3" << 3;
         QTest::addRow("arrow keys") << "click 0, down, down" << 5;
         QTest::addRow("arrow keys back up") << "click 2, up, up" << 6;
-        QTest::addRow("screen reader") << "press 4" << 4;
+        QTest::addRow("screen reader") << "reader 4" << 4;
+        QTest::addRow("pressed, let go elsewhere") << "press 6, click 3" << 3;
+        QTest::addRow("pressed, let go elsewhere, nothing else") << "press 5" << 0;
         QTest::addRow("disk size clicked") << "click 2, click 1" << 2;
     }
 
@@ -240,6 +251,8 @@ private Q_SLOTS:
                 order.click(order.option(words[1].toInt()));
             else if (words[0] == "down" || words[0] == "up")
                 order.press(words[0] == "down" ? Qt::Key_Down : Qt::Key_Up);
+            else if (words[0] == "press")
+                pressAndLetGoElsewhere(order.option(words[1].toInt()), order.field("Zip"));
             else
                 QAccessible::queryAccessibleInterface(order.option(words[1].toInt()))
                     ->actionInterface()
