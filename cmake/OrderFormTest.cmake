@@ -10,8 +10,11 @@
 # and the other variables of that scheduler set and PRINTER and LPDEST unset.
 #
 # Each test is registered once in C.UTF-8 and once more in each locale of
-# ORDERFORM_TEST_LOCALES (as <name>@<language>, label "locale"): nothing the
-# program shows, saves or prints may follow the desktop's number format.
+# ORDERFORM_TEST_LOCALES (as <name>@<language>, label "locale"), as a desktop
+# in that language sets it: numbers, dates, characters and Qt's default locale
+# follow the language, and nothing the program shows, saves or prints may
+# change with them. Messages stay in English there, so that the system's and
+# the print scheduler's error texts read as the tests expect them.
 # scripts/test generates those locales; a test under a locale that is missing
 # does not run, and the check that finds it missing fails.
 set(ORDERFORM_TEST_LOCALES de_DE.UTF-8 tr_TR.UTF-8 CACHE STRING
@@ -47,9 +50,17 @@ endfunction()
 
 function(orderform_register_test test executable locale labels private_cups)
     add_test(NAME ${test} COMMAND ${executable})
+    if(locale STREQUAL "C.UTF-8")
+        set(locale_environment "LC_ALL=C.UTF-8;LANG=C.UTF-8")
+    else()
+        set(locale_environment "LC_ALL=;LANG=${locale};LC_MESSAGES=C.UTF-8")
+        foreach(category CTYPE NUMERIC TIME COLLATE MONETARY)
+            list(APPEND locale_environment "LC_${category}=${locale}")
+        endforeach()
+    endif()
     set_tests_properties(${test} PROPERTIES
         # A print that a test forgets to catch goes to a scheduler that is not there.
-        ENVIRONMENT "QT_QPA_PLATFORM=offscreen;LC_ALL=${locale};LANG=${locale};TZ=UTC;CUPS_SERVER=/nonexistent/orderform-tests-cups.sock"
+        ENVIRONMENT "QT_QPA_PLATFORM=offscreen;${locale_environment};TZ=UTC;CUPS_SERVER=/nonexistent/orderform-tests-cups.sock"
         LABELS "${labels}")
     if(private_cups)
         get_property(cups_environment GLOBAL PROPERTY ORDERFORM_PRIVATE_CUPS_ENVIRONMENT)
