@@ -402,7 +402,12 @@ private Q_SLOTS:
         QTRY_VERIFY(!pickPaste.isActive());
         QTRY_VERIFY(!QApplication::activePopupWidget());
         QCOMPARE(address->text(), QString("408 Elm St"));
-        QCOMPARE(order.focusName(), QString("Address"));
+        // Offscreen, nothing may hand the window its activation back once the
+        // menu is gone; a window manager would.
+        if (!order.window().isActiveWindow())
+            order.window().activateWindow();
+        QTRY_COMPARE(order.focusName(), QString("Address"));
+        QVERIFY(!address->hasSelectedText());
     }
 
     // None is the window's default button, but Enter presses the one that
