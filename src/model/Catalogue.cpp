@@ -43,7 +43,7 @@ constexpr std::array<CatalogueRow, ProductCount + 1> Rows{{
     {"KUBLO$19.95",
      19.95,
      "KUBLO Registration Fee: $19.95",
-         "KUBLO:  Push the coloured crates into rows of three before the falling stones "
+         "KUBLO:  Push the colored crates into rows of three before the falling stones "
          "block your way. Easy to learn and hard to put down, this puzzle game offers "
          "100 levels, a practice mode and a high-score table for the whole family!"},
     {"KUBLOII$19.95",
@@ -85,7 +85,7 @@ constexpr std::array<CatalogueRow, ProductCount + 1> Rows{{
     {"Tarvo Mosaic  $9.95",
      9.95,
      "Tarvo Mosaic Registration Fee: $9.95",
-         "Tarvo Mosaic:  Match the coloured tiles to finish the picture in this "
+         "Tarvo Mosaic:  Match the colored tiles to finish the picture in this "
          "tile-matching memory game of the Tarvo series. Twenty lovely pictures to "
          "complete for children aged 5 to 9."},
     {"KUBLO III  $29.95",
@@ -97,7 +97,7 @@ constexpr std::array<CatalogueRow, ProductCount + 1> Rows{{
     {"Berry Towers $19.95",
      19.95,
      "Berry Towers Registration Fee: $19.95",
-         "Berry Towers:  Stack the falling fruit into towers of one colour before the "
+         "Berry Towers:  Stack the falling fruit into towers of one color before the "
          "basket overflows. Berries, plums and melons fall ever faster."},
     {"Mall Tumble $19.95",
      19.95,

@@ -1,0 +1,156 @@
+#include "documents/OrderDocument.h"
+#include "model/Catalogue.h"
+#include "platform/ClassicLook.h"
+#include "platform/DisplayText.h"
+#include "platform/HelpViewer.h"
+#include "support/FakeDisplayInfo.h"
+#include "support/FakeMessageBoxes.h"
+#include "support/FakePrinter.h"
+#include "support/FakeProgramEnd.h"
+#include "support/OrderWindowFixture.h"
+#include "support/SampleOrders.h"
+#include "support/ScratchFolder.h"
+#include "support/TopLevelWindows.h"
+#include "windows/shell/AboutForm.h"
+#include "windows/shell/MainForm.h"
+#include "windows/shell/Startup.h"
+
+#include <QAction>
+#include <QFile>
+#include <QGroupBox>
+#include <QMenu>
+#include <QProcess>
+#include <QTest>
+#include <QTextDocument>
+
+namespace {
+
+// Everything a window shows: its title, the texts of its controls and menus,
+// and what screen readers read out for them.
+QStringList textsOf(const QWidget& window) {
+    QStringList texts{window.windowTitle()};
+    for (const QWidget* widget : window.findChildren<QWidget*>()) {
+        texts << widget->accessibleName() << widget->accessibleDescription();
+        if (const auto* label = qobject_cast<const QLabel*>(widget))
+            texts << label->text();
+        if (const auto* button = qobject_cast<const QAbstractButton*>(widget))
+            texts << button->text();
+        if (const auto* frame = qobject_cast<const QGroupBox*>(widget))
+            texts << frame->title();
+        if (const auto* field = qobject_cast<const QLineEdit*>(widget))
+            texts << field->text();
+        if (const auto* menu = qobject_cast<const QMenu*>(widget))
+            texts << menu->title();
+    }
+    for (const QAction* action : window.findChildren<QAction*>())
+        texts << action->text();
+    return texts;
+}
+
+QStringList messagesOf(const FakeMessageBoxes& boxes) {
+    QStringList texts;
+    for (const platform::MessageRequest& request : boxes.asked)
+        texts << request.title << request.text;
+    return texts;
+}
+
+} // namespace
+
+// Every text the program shows, saves or prints, through hunspell's American
+// English dictionary and the names of words.txt.
+class SpellingTest final : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase() { platform::applyClassicLook(); }
+
+    void catalogue() {
+        QStringList texts;
+        for (int row = 0; row <= model::ProductCount; ++row)
+            texts << platform::labelText(model::ProductCaption(row))
+                  << platform::fromUtf8(model::FeeLine(row))
+                  << platform::labelText(*model::ProductDescription(row));
+        expectNoMisspelling(texts);
+    }
+
+    void documents() {
+        QStringList texts;
+        for (int payment : {0, 2, 3, 4, 5, 6}) {
+            const documents::OrderSnapshot order = sample::everything(true, payment);
+            for (const auto& lines : {documents::OrderFileLines(order, {2026, 12, 8}),
+                                      documents::PrintedFormLines(order, {2026, 12, 8})})
+                for (const std::string& line : lines)
+                    texts << QString::fromStdString(line);
+        }
+        expectNoMisspelling(texts);
+    }
+
+    void orderWindowAndItsMessages() {
+        const ScratchFolder scratch;
+        FakeMessageBoxes boxes;
+        FakePrinter printer;
+        printer.failuresToCome = 1;
+        OrderWindowFixture order;
+        QStringList texts = textsOf(order.window());
+        order.click(order.button("FileButton")); // nothing ordered yet
+        order.tick({0});
+        order.click(order.button("FileButton"));
+        order.click(order.button("PrintReorder"));
+        QVERIFY(QFile::remove("order.txt") && QDir().mkdir("order.txt"));
+        order.click(order.button("FileButton"));
+        QCOMPARE(boxes.asked.size(), 4);
+        expectNoMisspelling(texts + messagesOf(boxes));
+    }
+
+    void shellWindowsAndTheirMessages() {
+        FakeMessageBoxes boxes;
+        FakeProgramEnd end;
+        const FakeDisplayInfo display({1024, 768}, 4); // 16 colours: the warning
+        windows::shell::Startup::start();
+        QStringList texts;
+        for (const auto* splash : topLevelWindows<windows::shell::Startup>())
+            texts << textsOf(*splash);
+        deleteTopLevelWindows<windows::shell::Startup>();
+
+        windows::shell::MainForm main;
+        texts << textsOf(main);
+        for (const char* command : {"Menu_Quendrel", "Menu_Exit"})
+            main.findChild<QAction*>(command)->trigger();
+        const windows::shell::AboutForm about;
+        texts << textsOf(about);
+        QCOMPARE(boxes.asked.size(), 3);
+        expectNoMisspelling(texts + messagesOf(boxes));
+    }
+
+    void help() {
+        platform::HelpViewer viewer;
+        viewer.showMissingFile(QStringLiteral("Other.hlp"));
+        QStringList texts = textsOf(viewer);
+        QFile guide(QStringLiteral(":/help/using-help.html"));
+        QVERIFY(guide.open(QIODevice::ReadOnly));
+        QTextDocument page;
+        page.setHtml(QString::fromUtf8(guide.readAll()));
+        texts << page.toPlainText() << page.metaInformation(QTextDocument::DocumentTitle);
+        expectNoMisspelling(texts);
+    }
+
+private:
+    static void expectNoMisspelling(const QStringList& texts) {
+        QProcess hunspell;
+        hunspell.start(QStringLiteral("hunspell"),
+                       {"-d", "en_US", "-p", QFINDTESTDATA("words.txt"), "-l", "-i", "UTF-8"});
+        QVERIFY2(hunspell.waitForStarted(), "hunspell is not installed (scripts/test installs it)");
+        hunspell.write(texts.join(QLatin1Char('\n')).toUtf8());
+        hunspell.closeWriteChannel();
+        QVERIFY(hunspell.waitForFinished());
+        const QString errors = QString::fromUtf8(hunspell.readAllStandardError());
+        QVERIFY2(hunspell.exitCode() == 0 && errors.isEmpty(), qPrintable(errors));
+        QStringList misspelt =
+            QString::fromUtf8(hunspell.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts);
+        misspelt.removeDuplicates();
+        QVERIFY2(misspelt.isEmpty(), qPrintable("misspelt: " + misspelt.join(", ")));
+    }
+};
+
+QTEST_MAIN(SpellingTest)
+#include "tst_spelling.moc"
