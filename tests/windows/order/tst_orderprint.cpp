@@ -15,11 +15,19 @@ class OrderPrintTest final : public QObject {
 private Q_SLOTS:
     void initTestCase() { platform::applyClassicLook(); }
 
+    void nothingOrderedSendsNothing_data() {
+        QTest::addColumn<bool>("taxTicked");
+        QTest::addRow("untouched window") << false;
+        QTest::addRow("tax box alone") << true;
+    }
+
     void nothingOrderedSendsNothing() {
+        QFETCH(bool, taxTicked);
         FakeMessageBoxes messages;
         FakePrinter printer;
         OrderWindowFixture order;
-        order.click(order.find<QCheckBox>("Check1"));
+        if (taxTicked)
+            order.click(order.find<QCheckBox>("Check1"));
         messages.whileOpen = [](const platform::MessageRequest&) {
             QVERIFY(!QApplication::overrideCursor());
         };

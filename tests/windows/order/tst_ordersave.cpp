@@ -1,4 +1,5 @@
 #include "platform/ClassicLook.h"
+#include "support/FailingRename.h"
 #include "support/FakeMessageBoxes.h"
 #include "support/FakePrinter.h"
 #include "support/FixedClock.h"
@@ -100,13 +101,26 @@ private Q_SLOTS:
 
     void cleanup() { m_scratch.reset(); }
 
+    void nothingOrderedTouchesNoFile_data() {
+        QTest::addColumn<bool>("earlierFile");
+        QTest::addColumn<bool>("clicksFirst");
+        QTest::addRow("untouched window") << false << false;
+        QTest::addRow("untouched window, earlier file") << true << false;
+        QTest::addRow("ticked and unticked, tax") << true << true;
+    }
+
     void nothingOrderedTouchesNoFile() {
-        QVERIFY(ScratchFolder::write("order.txt", EarlierOrder));
+        QFETCH(bool, earlierFile);
+        QFETCH(bool, clicksFirst);
+        if (earlierFile)
+            QVERIFY(ScratchFolder::write("order.txt", EarlierOrder));
         FakeMessageBoxes messages;
         OrderWindowFixture order;
-        order.tick({4, 4}); // ticked and unticked again
-        order.click(order.find<QCheckBox>("Check1"));
-        order.click(order.field("Zip"));
+        if (clicksFirst) {
+            order.tick({4, 4}); // ticked and unticked again
+            order.click(order.find<QCheckBox>("Check1"));
+            order.click(order.field("Zip"));
+        }
         order.click(order.button("FileButton"));
 
         QCOMPARE(messages.asked.size(), 1);
@@ -115,6 +129,10 @@ private Q_SLOTS:
         QCOMPARE(messages.asked[0].icon, platform::MessageIcon::None);
         QCOMPARE(order.focusName(), QString("FirstName"));
         QCOMPARE(order.field("FirstName")->selectedText(), QString("(Enter Your Full Name)"));
+        if (!earlierFile) {
+            QVERIFY(ScratchFolder::contents().isEmpty());
+            return;
+        }
         QCOMPARE(ScratchFolder::read("order.txt"), EarlierOrder);
         QCOMPARE(ScratchFolder::contents(), QStringList{"order.txt"});
     }
@@ -193,6 +211,24 @@ private Q_SLOTS:
         QCOMPARE(ScratchFolder::read("order.txt"), EarlierOrder);
         QCOMPARE(ScratchFolder::contents(), QStringList{"order.txt"});
         QVERIFY(QDir::setCurrent(m_scratch->path()));
+    }
+
+    // The last step puts the new file in the old one's place. Should that
+    // fail, the old file stays, the failure is shown and no "Saved" follows.
+    void failedReplaceKeepsTheEarlierOrder() {
+        QVERIFY(ScratchFolder::write("order.txt", EarlierOrder));
+        FakeMessageBoxes messages;
+        OrderWindowFixture order;
+        order.tick({5});
+        {
+            const FailingRename failing("order.txt", EIO);
+            order.click(order.button("FileButton"));
+            QCOMPARE(FailingRename::failures(), 1);
+        }
+
+        expectFailureMessage(messages, systemText(EIO));
+        QCOMPARE(ScratchFolder::read("order.txt"), EarlierOrder);
+        QCOMPARE(ScratchFolder::contents(), QStringList{"order.txt"});
     }
 
     void fileThatCannotBeCreated() {
