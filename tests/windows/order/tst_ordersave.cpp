@@ -139,6 +139,7 @@ private Q_SLOTS:
 
     void savedFileMatchesByteForByte() {
         FakeMessageBoxes messages;
+        expectNormalPointerWhileAsking(messages);
         FixedClock clock({2026, 12, 8});
         OrderWindowFixture order;
         QVERIFY(order.isActive());
@@ -182,6 +183,7 @@ private Q_SLOTS:
     void failedWriteKeepsTheEarlierOrder() {
         QVERIFY(ScratchFolder::write("order.txt", EarlierOrder));
         FakeMessageBoxes messages;
+        expectNormalPointerWhileAsking(messages);
         OrderWindowFixture order;
         order.tick({1});
         {
@@ -338,6 +340,13 @@ private:
         order.click(order.button("FileButton"));
         order.click(order.button("PrintReorder"));
         return {ScratchFolder::read("order.txt"), printer.printedJobs.value(0)};
+    }
+
+    // The hourglass is gone before any message shows.
+    static void expectNormalPointerWhileAsking(FakeMessageBoxes& messages) {
+        messages.whileOpen = [](const platform::MessageRequest& request) {
+            QVERIFY2(!QApplication::overrideCursor(), qPrintable(request.title));
+        };
     }
 
     static void expectFailureMessage(const FakeMessageBoxes& messages, const QString& text) {

@@ -92,6 +92,14 @@ private Q_SLOTS:
         QVERIFY(order.option(0)->isChecked());
         QVERIFY(order.option(1)->isChecked());
         QCOMPARE(order.window().windowTitle(), QString("Quendrel Software Order Form (USA)"));
+        // Screen readers read the amounts from the start, not from the first click.
+        for (const char* label : {"Label1", "Label12", "Label7", "Label3"})
+            QCOMPARE(order.find(label)->accessibleDescription(), QString("$0.00"));
+        // A close box and the system menu; nothing to make the fixed layout bigger.
+        const Qt::WindowFlags flags = order.window().windowFlags();
+        QVERIFY(flags.testFlag(Qt::WindowCloseButtonHint));
+        QVERIFY(flags.testFlag(Qt::WindowSystemMenuHint));
+        QVERIFY(!flags.testFlag(Qt::WindowMaximizeButtonHint));
     }
 
     void totalsFollowTheClicks_data() {
