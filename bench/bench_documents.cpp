@@ -13,28 +13,28 @@ constexpr documents::CalendarDate Today{2026, 12, 8};
 
 void RecalculateTotalsOfTheLongestOrder(benchmark::State& state) {
     model::OrderRecord record;
-    record.Product.fill(1);
-    record.Check1 = 1;
+    record.productTicked.fill(true);
+    record.salesTaxTicked = true;
     for (auto _ : state) {
-        model::TotalsTexts texts = model::RecalculateTotals(record);
+        model::TotalsTexts texts = model::recalculateTotals(record);
         benchmark::DoNotOptimize(texts);
     }
 }
 BENCHMARK(RecalculateTotalsOfTheLongestOrder);
 
 void OrderFileLinesOfTheLongestOrder(benchmark::State& state) {
-    const documents::OrderSnapshot order = sample::everything(true, model::payment::Visa);
+    const documents::OrderSnapshot order = sample::everything(true, model::PaymentMethod::Visa);
     for (auto _ : state) {
-        std::vector<std::string> lines = documents::OrderFileLines(order, Today);
+        std::vector<std::string> lines = documents::orderFileLines(order, Today);
         benchmark::DoNotOptimize(lines);
     }
 }
 BENCHMARK(OrderFileLinesOfTheLongestOrder);
 
 void PrintedFormLinesOfTheLongestOrder(benchmark::State& state) {
-    const documents::OrderSnapshot order = sample::everything(true, model::payment::Visa);
+    const documents::OrderSnapshot order = sample::everything(true, model::PaymentMethod::Visa);
     for (auto _ : state) {
-        std::vector<std::string> lines = documents::PrintedFormLines(order, Today);
+        std::vector<std::string> lines = documents::printedFormLines(order, Today);
         benchmark::DoNotOptimize(lines);
     }
 }

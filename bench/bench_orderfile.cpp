@@ -18,13 +18,13 @@ void SaveTheLongestOrder(benchmark::State& state) {
         return;
     }
     const QString path = folder.filePath(QStringLiteral("order.txt"));
-    documents::OrderSnapshot order = sample::everything(true, model::payment::Visa);
+    documents::OrderSnapshot order = sample::everything(true, model::PaymentMethod::Visa);
     if (state.range(0) > 0)
-        order.entries.FirstName.assign(static_cast<std::size_t>(state.range(0)), 'x');
+        order.customer.fullName.assign(static_cast<std::size_t>(state.range(0)), 'x');
 
     for (auto _ : state) {
         const std::optional<QString> failure =
-            platform::OrderFileWriter::write(path, documents::OrderFileLines(order, {2026, 12, 8}));
+            platform::OrderFileWriter::write(path, documents::orderFileLines(order, {2026, 12, 8}));
         if (failure) {
             state.SkipWithError(failure->toStdString().c_str());
             return;

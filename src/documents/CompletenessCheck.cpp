@@ -2,7 +2,7 @@
 
 namespace documents {
 
-bool CheckOrderComplete(std::optional<double> subTotal) {
+bool isOrderComplete(std::optional<double> subTotal) {
     return subTotal.value_or(0.0) != 0.0;
 }
 

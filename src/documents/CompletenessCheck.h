@@ -6,6 +6,6 @@ namespace documents {
 
 // An order can be saved or printed once at least one product is priced into
 // it. The sub-total is unset until the first recalculation; unset counts as 0.
-bool CheckOrderComplete(std::optional<double> subTotal);
+bool isOrderComplete(std::optional<double> subTotal);
 
 } // namespace documents

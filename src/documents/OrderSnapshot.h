@@ -1,6 +1,8 @@
 #pragma once
 
-#include "model/OrderRecord.h"
+#include "model/Catalogue.h"
+#include "model/CustomerEntries.h"
+#include "model/PaymentMethod.h"
 
 #include <array>
 #include <string>
@@ -10,10 +12,10 @@ namespace documents {
 // What the order window shows at the moment the customer saves or prints:
 // the documents are made from this and nothing else.
 struct OrderSnapshot {
-    model::CustomerEntries entries;
-    std::array<bool, model::ProductCount + 1> products{};
+    model::CustomerEntries customer;
+    std::array<bool, model::ProductCount> productTicked{};
     bool salesTaxTicked = false;
-    int paymentOption = model::payment::Check;
+    model::PaymentMethod paymentMethod = model::PaymentMethod::Check;
     std::string subTotalCaption = "$0.00"; // the sub-total label
     std::string salesTaxCaption = "$0.00"; // the sales-tax label
     std::string totalCaption = "$0.00";    // the order-total label

@@ -30,45 +30,44 @@ double captionAmount(std::string_view caption) {
 
 } // namespace
 
-std::string DateText(CalendarDate date) {
+std::string dateText(CalendarDate date) {
     std::array<char, 16> text{};
     std::snprintf(text.data(), text.size(), "%02d-%02d-%02d", date.month % 100, date.day % 100,
                   ((date.year % 100) + 100) % 100);
     return text.data();
 }
 
-std::string AmountField(std::string_view caption) {
+std::string amountField(std::string_view caption) {
     return spaces(10 - static_cast<long>(caption.size())) +
-           model::FormatAmount(captionAmount(caption));
+           model::formatAmount(captionAmount(caption));
 }
 
-std::string TaxField(double salesTax) {
-    const std::string plain = model::PlainNumberText(salesTax);
-    return spaces(10 - static_cast<long>(plain.size())) + model::FormatAmount(salesTax);
+std::string taxField(double salesTax) {
+    const std::string plain = model::plainNumberText(salesTax);
+    return spaces(10 - static_cast<long>(plain.size())) + model::formatAmount(salesTax);
 }
 
-std::string ShippingField() {
-    constexpr std::string_view amount = "4.00";
-    return spaces(10 - static_cast<long>(amount.size()) - 1) + std::string(amount);
+std::string shippingField() {
+    const std::string amount = model::formatAmount(model::ShippingCharge);
+    return spaces(10 - static_cast<long>(amount.size()) - 1) + amount;
 }
 
-std::string_view PaymentText(int paymentOption) {
-    switch (paymentOption) {
-    case model::payment::Check:
+std::string_view paymentText(model::PaymentMethod method) {
+    switch (method) {
+    case model::PaymentMethod::Check:
         return "Check Enclosed (Payable to 'Quendrel Software')";
-    case model::payment::MoneyOrder:
+    case model::PaymentMethod::MoneyOrder:
         return "Money Order Enclosed (Payable to 'Quendrel Software')";
-    case model::payment::Visa:
+    case model::PaymentMethod::Visa:
         return "VISA Payment";
-    case model::payment::MasterCard:
+    case model::PaymentMethod::MasterCard:
         return "MasterCard Payment";
-    case model::payment::AmericanExpress:
+    case model::PaymentMethod::AmericanExpress:
         return "American Express Payment";
-    case model::payment::Discover:
+    case model::PaymentMethod::Discover:
         return "Discover Payment";
-    default:
-        return {};
     }
+    return {};
 }
 
 } // namespace documents

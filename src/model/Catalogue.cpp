@@ -2,6 +2,7 @@
 
 #include <array>
 #include <stdexcept>
+#include <string>
 
 namespace model {
 namespace {
@@ -14,7 +15,7 @@ struct CatalogueRow {
 };
 
 // clang-format off
-constexpr std::array<CatalogueRow, ProductCount + 1> Rows{{
+constexpr std::array<CatalogueRow, ProductCount> Rows{{
     {"Tarvo Pairs  $19.95",
      19.95,
      "Tarvo Pairs Registration Fee: $19.95",
@@ -160,35 +161,31 @@ constexpr std::array<CatalogueRow, ProductCount + 1> Rows{{
 }};
 // clang-format on
 
-void checkTableIndex(int index) {
-    if (index < 0 || index >= CatalogueSlots)
-        throw std::out_of_range("catalogue index out of range");
+bool isProductIndex(int index) {
+    return index >= 0 && index < ProductCount;
 }
 
-bool isProductIndex(int index) {
-    return index >= 0 && index <= ProductCount;
+const CatalogueRow& rowOf(int index) {
+    if (!isProductIndex(index))
+        throw std::out_of_range("no product has the number " + std::to_string(index));
+    return Rows[static_cast<std::size_t>(index)];
 }
 
 } // namespace
 
-std::string_view ProductCaption(int index) {
-    if (!isProductIndex(index))
-        throw std::out_of_range("catalogue index out of range");
-    return Rows[static_cast<std::size_t>(index)].caption;
+std::string_view productCaption(int index) {
+    return rowOf(index).caption;
 }
 
-double ProductPrice(int index) {
-    checkTableIndex(index);
-    return isProductIndex(index) ? Rows[static_cast<std::size_t>(index)].price : 0.0;
+double productPrice(int index) {
+    return rowOf(index).price;
 }
 
-std::string_view FeeLine(int index) {
-    checkTableIndex(index);
-    return isProductIndex(index) ? Rows[static_cast<std::size_t>(index)].feeLine
-                                 : std::string_view{};
+std::string_view feeLine(int index) {
+    return rowOf(index).feeLine;
 }
 
-std::optional<std::string_view> ProductDescription(int index) {
+std::optional<std::string_view> productDescription(int index) {
     if (!isProductIndex(index))
         return std::nullopt;
     return Rows[static_cast<std::size_t>(index)].description;

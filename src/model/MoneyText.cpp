@@ -58,15 +58,15 @@ std::string groupedAmount(double amount, std::string_view currency) {
 
 } // namespace
 
-std::string FormatMoney(double amount) {
+std::string formatMoney(double amount) {
     return groupedAmount(amount, "$");
 }
 
-std::string FormatAmount(double amount) {
+std::string formatAmount(double amount) {
     return groupedAmount(amount, "");
 }
 
-std::string PlainNumberText(double value) {
+std::string plainNumberText(double value) {
     if (value == 0)
         return "0";
     std::array<char, 64> buffer{};

@@ -14,8 +14,8 @@ struct TotalsTexts {
     std::string total;
 };
 
-// Recomputes SubTotal, SalesTax and OrderTotal of the record from its ticks,
+// Recomputes the sub-total, sales tax and order total of the record from its ticks,
 // from scratch, and returns the texts the window shows for them.
-TotalsTexts RecalculateTotals(OrderRecord& record);
+TotalsTexts recalculateTotals(OrderRecord& record);
 
 } // namespace model

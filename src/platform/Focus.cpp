@@ -6,7 +6,7 @@
 
 namespace platform {
 
-void SelectAllText(QLineEdit& field) {
+void selectAllText(QLineEdit& field) {
     field.setSelection(0, static_cast<int>(field.text().size()));
 }
 

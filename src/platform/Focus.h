@@ -8,7 +8,7 @@ class QWidget;
 namespace platform {
 
 // Selects the whole text of a field, so that typing replaces it.
-void SelectAllText(QLineEdit& field);
+void selectAllText(QLineEdit& field);
 
 // Gives the keyboard focus to a control of the active window.
 void setFocusTo(QWidget& control);

@@ -82,7 +82,7 @@ private Q_SLOTS:
             sp(15) + "Signature: " + QString(36, '_'),
             "",
         };
-        QCOMPARE(toQt(OrderFileLines(sample::order({0}, false), Today)), expected);
+        QCOMPARE(toQt(orderFileLines(sample::order({0}, false), Today)), expected);
     }
 
     void shortestPaperFormLineByLine() {
@@ -132,41 +132,45 @@ private Q_SLOTS:
             sp(21) + "Signature: " + QString(38, '_'),
             "",
         };
-        QCOMPARE(toQt(PrintedFormLines(sample::order({0}, false), Today)), expected);
+        QCOMPARE(toQt(printedFormLines(sample::order({0}, false), Today)), expected);
     }
 
     void lineCounts_data() {
-        QTest::addColumn<int>("payment");
+        using model::PaymentMethod;
+        QTest::addColumn<PaymentMethod>("payment");
         QTest::addColumn<bool>("everything");
         QTest::addColumn<bool>("salesTax");
         QTest::addColumn<int>("fileLines");
         QTest::addColumn<int>("paperLines");
-        QTest::addRow("one product, check") << 0 << false << false << 42 << 44;
-        QTest::addRow("one product, money order") << 4 << false << false << 42 << 44;
-        QTest::addRow("one product, tax") << 0 << false << true << 43 << 45;
-        QTest::addRow("one product, visa") << 2 << false << false << 46 << 48;
-        QTest::addRow("all, tax, master card") << 3 << true << true << 70 << 72;
-        QTest::addRow("all, tax, amex") << 5 << true << true << 70 << 72;
-        QTest::addRow("all, tax, discover") << 6 << true << true << 70 << 72;
+        QTest::addRow("one product, check") << PaymentMethod::Check << false << false << 42 << 44;
+        QTest::addRow("one product, money order")
+            << PaymentMethod::MoneyOrder << false << false << 42 << 44;
+        QTest::addRow("one product, tax") << PaymentMethod::Check << false << true << 43 << 45;
+        QTest::addRow("one product, visa") << PaymentMethod::Visa << false << false << 46 << 48;
+        QTest::addRow("all, tax, master card")
+            << PaymentMethod::MasterCard << true << true << 70 << 72;
+        QTest::addRow("all, tax, amex")
+            << PaymentMethod::AmericanExpress << true << true << 70 << 72;
+        QTest::addRow("all, tax, discover") << PaymentMethod::Discover << true << true << 70 << 72;
     }
 
     void lineCounts() {
-        QFETCH(int, payment);
+        QFETCH(model::PaymentMethod, payment);
         QFETCH(bool, everything);
         QFETCH(bool, salesTax);
         const OrderSnapshot order = everything ? sample::everything(salesTax, payment)
                                                : sample::order({5}, salesTax, payment);
-        QTEST(int(OrderFileLines(order, Today).size()), "fileLines");
-        QTEST(int(PrintedFormLines(order, Today).size()), "paperLines");
+        QTEST(int(orderFileLines(order, Today).size()), "fileLines");
+        QTEST(int(printedFormLines(order, Today).size()), "paperLines");
     }
 
     void totalsBlockOfTheWorkedExample() {
         const OrderSnapshot order = sample::order({0, 3}, true);
-        QCOMPARE(block(OrderFileLines(order, Today), "Sub-Total:", 6),
+        QCOMPARE(block(orderFileLines(order, Today), "Sub-Total:", 6),
                  (QStringList{"   Sub-Total:  $    49.90", "MO Sales Tax:  $  3.23",
                               "    Shipping:  $     4.00", sp(15) + QString(11, '-'),
                               "       TOTAL:  $    57.13", sp(15) + QString(11, '=')}));
-        QCOMPARE(block(PrintedFormLines(order, Today), "Sub-Total:", 6),
+        QCOMPARE(block(printedFormLines(order, Today), "Sub-Total:", 6),
                  (QStringList{sp(9) + "Sub-Total:  $    49.90", sp(6) + "MO Sales Tax:  $     3.23",
                               sp(10) + "Shipping:  $     4.00", sp(21) + QString(11, '-'),
                               sp(13) + "TOTAL:  $    57.13", sp(21) + QString(11, '=')}));
@@ -174,40 +178,46 @@ private Q_SLOTS:
 
     // On paper every amount ends in column 31, whatever the order.
     void paperAmountsEndInOneColumn() {
-        const OrderSnapshot order = sample::everything(true, model::payment::Visa);
-        for (const QString& line : block(PrintedFormLines(order, Today), "Sub-Total:", 5)) {
-            if (line.contains('$'))
+        const OrderSnapshot order = sample::everything(true, model::PaymentMethod::Visa);
+        const QStringList totals = block(printedFormLines(order, Today), "Sub-Total:", 5);
+        QCOMPARE(totals.size(), 5);
+        int amounts = 0;
+        for (const QString& line : totals) {
+            if (line.contains('$')) {
                 QCOMPARE(line.size(), 31);
+                ++amounts;
+            }
         }
+        QCOMPARE(amounts, 4); // sub-total, tax, shipping and total
     }
 
     void productsFollowTheCatalogue() {
         const OrderSnapshot order = sample::order({23, 9, 0}, false);
-        const QStringList lines = block(OrderFileLines(order, Today), "Tarvo Pairs", 3);
+        const QStringList lines = block(orderFileLines(order, Today), "Tarvo Pairs", 3);
         QCOMPARE(lines, (QStringList{sp(9) + "Tarvo Pairs Registration Fee: $19.95",
                                      sp(9) + "GLYFFS Vol. I & II Registration Fee: $29.95",
                                      sp(9) + "FLICKVU Registration Fee: $9.95"}));
     }
 
     void customerEntriesAreWrittenUnaltered() {
-        OrderSnapshot order = sample::order({1}, false, model::payment::Discover);
-        order.entries.FirstName = "  Ana Lima  ";
-        order.entries.CardName = "Ana Lima";
-        order.entries.CardNum = "4111 1111 1111 1111";
-        order.entries.CardExp = "12/29";
-        const Lines file = OrderFileLines(order, Today);
+        OrderSnapshot order = sample::order({1}, false, model::PaymentMethod::Discover);
+        order.customer.fullName = "  Ana Lima  ";
+        order.customer.cardholderName = "Ana Lima";
+        order.customer.cardNumber = "4111 1111 1111 1111";
+        order.customer.cardExpiry = "12/29";
+        const Lines file = orderFileLines(order, Today);
         QCOMPARE(
             block(file, "Discover Payment", 6),
             (QStringList{sp(12) + "Discover Payment", "", sp(12) + "Cardholder Name:      Ana Lima",
                          sp(12) + "Card Number:          4111 1111 1111 1111",
                          sp(12) + "Card Expiration Date: 12/29", ""}));
         QVERIFY(toQt(file).contains(sp(12) + "  Ana Lima   "));
-        QVERIFY(toQt(PrintedFormLines(order, Today)).contains(sp(18) + "  Ana Lima   "));
+        QVERIFY(toQt(printedFormLines(order, Today)).contains(sp(18) + "  Ana Lima   "));
     }
 
     void moneyOrderHasNoCardBlock() {
-        const OrderSnapshot order = sample::order({1}, false, model::payment::MoneyOrder);
-        const QStringList lines = block(OrderFileLines(order, Today), "Money Order Enclosed", 3);
+        const OrderSnapshot order = sample::order({1}, false, model::PaymentMethod::MoneyOrder);
+        const QStringList lines = block(orderFileLines(order, Today), "Money Order Enclosed", 3);
         QCOMPARE(lines, (QStringList{sp(12) + "Money Order Enclosed (Payable to 'Quendrel "
                                               "Software')",
                                      "",
@@ -217,10 +227,10 @@ private Q_SLOTS:
 
     void shippingLineIsTheSameEverywhere() {
         for (const OrderSnapshot& order :
-             {sample::order({6}, false), sample::everything(true, model::payment::Visa)}) {
-            QVERIFY(toQt(OrderFileLines(order, Today)).contains("    Shipping:  $     4.00"));
+             {sample::order({6}, false), sample::everything(true, model::PaymentMethod::Visa)}) {
+            QVERIFY(toQt(orderFileLines(order, Today)).contains("    Shipping:  $     4.00"));
             QVERIFY(
-                toQt(PrintedFormLines(order, Today)).contains(sp(10) + "Shipping:  $     4.00"));
+                toQt(printedFormLines(order, Today)).contains(sp(10) + "Shipping:  $     4.00"));
         }
     }
 };

@@ -26,10 +26,10 @@ private Q_SLOTS:
         QFETCH(int, year);
         QFETCH(int, month);
         QFETCH(int, day);
-        QTEST(QString::fromStdString(DateText({year, month, day})), "text");
+        QTEST(QString::fromStdString(dateText({year, month, day})), "text");
     }
 
-    void amountField_data() {
+    void amountFieldIsRightAligned_data() {
         QTest::addColumn<QString>("caption");
         QTest::addColumn<QString>("field");
         QTest::addRow("largest sub-total") << "$518.80"
@@ -44,13 +44,13 @@ private Q_SLOTS:
                                                 << "12,345,678.00";
     }
 
-    void amountField() {
+    void amountFieldIsRightAligned() {
         QFETCH(QString, caption);
-        QTEST(QString::fromStdString(AmountField(caption.toStdString())), "field");
+        QTEST(QString::fromStdString(amountField(caption.toStdString())), "field");
     }
 
     // The file spaces the tax by the length of its unrounded value.
-    void taxField_data() {
+    void taxFieldFollowsTheUnroundedTax_data() {
         QTest::addColumn<QList<int>>("products");
         QTest::addColumn<QString>("field");
         QTest::addRow("9.95") << QList<int>{6} << "  0.64";
@@ -60,34 +60,35 @@ private Q_SLOTS:
         QTest::addRow("169.75") << QList<int>{15, 3, 9, 12, 19} << "10.99";
     }
 
-    void taxField() {
+    void taxFieldFollowsTheUnroundedTax() {
         QFETCH(QList<int>, products);
         model::OrderRecord record;
         for (int index : products)
-            record.Product[static_cast<std::size_t>(index)] = 1;
-        record.Check1 = 1;
-        model::RecalculateTotals(record);
-        QTEST(QString::fromStdString(TaxField(*record.SalesTax)), "field");
+            record.productTicked[static_cast<std::size_t>(index)] = true;
+        record.salesTaxTicked = true;
+        model::recalculateTotals(record);
+        QTEST(QString::fromStdString(taxField(*record.salesTax)), "field");
     }
 
-    void shippingIsAlwaysTheSame() { QCOMPARE(ShippingField(), std::string("     4.00")); }
+    void shippingIsAlwaysTheSame() { QCOMPARE(shippingField(), std::string("     4.00")); }
 
     void paymentTexts_data() {
-        QTest::addColumn<int>("option");
+        using model::PaymentMethod;
+        QTest::addColumn<PaymentMethod>("method");
         QTest::addColumn<QString>("text");
-        QTest::addRow("check") << 0 << "Check Enclosed (Payable to 'Quendrel Software')";
-        QTest::addRow("disk size") << 1 << "";
-        QTest::addRow("visa") << 2 << "VISA Payment";
-        QTest::addRow("master card") << 3 << "MasterCard Payment";
+        QTest::addRow("check") << PaymentMethod::Check
+                               << "Check Enclosed (Payable to 'Quendrel Software')";
+        QTest::addRow("visa") << PaymentMethod::Visa << "VISA Payment";
+        QTest::addRow("master card") << PaymentMethod::MasterCard << "MasterCard Payment";
         QTest::addRow("money order")
-            << 4 << "Money Order Enclosed (Payable to 'Quendrel Software')";
-        QTest::addRow("amex") << 5 << "American Express Payment";
-        QTest::addRow("discover") << 6 << "Discover Payment";
+            << PaymentMethod::MoneyOrder << "Money Order Enclosed (Payable to 'Quendrel Software')";
+        QTest::addRow("amex") << PaymentMethod::AmericanExpress << "American Express Payment";
+        QTest::addRow("discover") << PaymentMethod::Discover << "Discover Payment";
     }
 
     void paymentTexts() {
-        QFETCH(int, option);
-        QTEST(QString::fromUtf8(PaymentText(option)), "text");
+        QFETCH(model::PaymentMethod, method);
+        QTEST(QString::fromUtf8(paymentText(method)), "text");
     }
 };
 

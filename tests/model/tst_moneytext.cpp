@@ -50,8 +50,8 @@ private Q_SLOTS:
         QFETCH(double, amount);
         QFETCH(QString, money);
         QFETCH(QString, amount10);
-        QCOMPARE(QString::fromStdString(FormatMoney(amount)), money);
-        QCOMPARE(QString::fromStdString(FormatAmount(amount)), amount10);
+        QCOMPARE(QString::fromStdString(formatMoney(amount)), money);
+        QCOMPARE(QString::fromStdString(formatAmount(amount)), amount10);
     }
 
     void plainNumber_data() {
@@ -72,7 +72,7 @@ private Q_SLOTS:
     void plainNumber() {
         QFETCH(double, value);
         QFETCH(QString, text);
-        QCOMPARE(QString::fromStdString(PlainNumberText(value)), text);
+        QCOMPARE(QString::fromStdString(plainNumberText(value)), text);
     }
 };
 

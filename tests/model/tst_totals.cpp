@@ -11,14 +11,14 @@ namespace {
 OrderRecord recordWith(const QList<int>& products, bool salesTax) {
     OrderRecord record;
     for (int index : products)
-        record.Product[static_cast<std::size_t>(index)] = 1;
-    record.Check1 = salesTax ? 1 : 0;
+        record.productTicked[static_cast<std::size_t>(index)] = true;
+    record.salesTaxTicked = salesTax;
     return record;
 }
 
 QList<int> allProducts() {
     QList<int> all;
-    for (int i = 0; i <= ProductCount; ++i)
+    for (int i = 0; i < ProductCount; ++i)
         all << i;
     return all;
 }
@@ -82,7 +82,7 @@ private Q_SLOTS:
         QFETCH(QList<int>, products);
         QFETCH(bool, salesTax);
         OrderRecord record = recordWith(products, salesTax);
-        const TotalsTexts texts = RecalculateTotals(record);
+        const TotalsTexts texts = recalculateTotals(record);
         QTEST(q(texts.subTotal), "subTotal");
         QTEST(q(texts.shipping), "shipping");
         QTEST(q(texts.tax), "tax");
@@ -91,45 +91,32 @@ private Q_SLOTS:
 
     void amountsAreKeptUnrounded() {
         OrderRecord record = recordWith({0}, true);
-        RecalculateTotals(record);
-        QCOMPARE(*record.SubTotal, 19.95);
-        QCOMPARE(*record.SalesTax, 19.95 * 0.06475);
-        QCOMPARE(*record.OrderTotal, (19.95 + 4) + 19.95 * 0.06475);
-    }
-
-    void amountsAreUnsetUntilTheFirstRecalculation() {
-        const OrderRecord record;
-        QVERIFY(!record.SubTotal && !record.SalesTax && !record.OrderTotal);
+        recalculateTotals(record);
+        QCOMPARE(*record.subTotal, 19.95);
+        QCOMPARE(*record.salesTax, 19.95 * 0.06475);
+        QCOMPARE(*record.orderTotal, (19.95 + 4) + 19.95 * 0.06475);
     }
 
     void untickingTheLastProductClearsEverything() {
         OrderRecord record = recordWith({15}, true);
-        RecalculateTotals(record);
-        record.Product[15] = 0;
-        const TotalsTexts texts = RecalculateTotals(record);
+        recalculateTotals(record);
+        record.productTicked[15] = false;
+        const TotalsTexts texts = recalculateTotals(record);
         QCOMPARE(q(texts.total), QString("$0.00"));
         QCOMPARE(q(texts.shipping), QString("$0.00"));
         QCOMPARE(q(texts.tax), QString("$0.00"));
-        QCOMPARE(*record.OrderTotal, 0.0);
-        QCOMPARE(*record.SalesTax, 0.0);
-        QCOMPARE(*record.SubTotal, 0.0);
+        QCOMPARE(*record.orderTotal, 0.0);
+        QCOMPARE(*record.salesTax, 0.0);
+        QCOMPARE(*record.subTotal, 0.0);
     }
 
-    void taxBoxAloneRecomputesAtOnce() {
+    void taxFlagRecomputesAtOnce() {
         OrderRecord record = recordWith({0}, false);
-        QCOMPARE(q(RecalculateTotals(record).tax), QString("$0.00"));
-        record.Check1 = 1;
-        QCOMPARE(q(RecalculateTotals(record).total), QString("$25.24"));
-        record.Check1 = 0;
-        QCOMPARE(q(RecalculateTotals(record).total), QString("$23.95"));
-    }
-
-    void onlyAFlagOfExactlyOneCounts() {
-        OrderRecord record = recordWith({}, false);
-        record.Product[0] = 2;
-        record.Check1 = 2;
-        RecalculateTotals(record);
-        QCOMPARE(*record.SubTotal, 0.0);
+        QCOMPARE(q(recalculateTotals(record).tax), QString("$0.00"));
+        record.salesTaxTicked = true;
+        QCOMPARE(q(recalculateTotals(record).total), QString("$25.24"));
+        record.salesTaxTicked = false;
+        QCOMPARE(q(recalculateTotals(record).total), QString("$23.95"));
     }
 };
 

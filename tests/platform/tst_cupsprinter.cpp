@@ -15,7 +15,7 @@ constexpr QSizeF LetterPoints(612, 792);
 
 QStringList formLines(const documents::OrderSnapshot& order) {
     QStringList lines;
-    for (const std::string& line : documents::PrintedFormLines(order, {2001, 7, 5}))
+    for (const std::string& line : documents::printedFormLines(order, {2001, 7, 5}))
         lines << QString::fromStdString(line);
     return lines;
 }
@@ -59,11 +59,11 @@ private Q_SLOTS:
         QTest::addRow("one product, check")
             << QByteArray() << sample::order({0}, false) << 44 << A4Points << QString();
         QTest::addRow("longest form")
-            << QByteArray() << sample::everything(true, model::payment::Visa) << 72 << A4Points
-            << QString();
+            << QByteArray() << sample::everything(true, model::PaymentMethod::Visa) << 72
+            << A4Points << QString();
         QTest::addRow("longest form on Letter")
-            << QByteArray("letter") << sample::everything(true, model::payment::Discover) << 72
-            << LetterPoints << QString();
+            << QByteArray("letter") << sample::everything(true, model::PaymentMethod::Discover)
+            << 72 << LetterPoints << QString();
         QTest::addRow("worked example")
             << QByteArray() << sample::order({0, 3}, true) << 46 << A4Points
             << QString(6, ' ') + "MO Sales Tax:  $     3.23";
@@ -174,7 +174,7 @@ private Q_SLOTS:
     void longCustomerEntryWrapsInsteadOfBeingCut() {
         documents::OrderSnapshot order = sample::order({0}, false);
         for (int word = 0; word < 25; ++word)
-            order.entries.Address += " Lane" + std::to_string(word * 7919 % 100000);
+            order.customer.address += " Lane" + std::to_string(word * 7919 % 100000);
         const QStringList lines = formLines(order);
         const int mark = lastJobId();
         QStringList errors;

@@ -66,19 +66,22 @@ private Q_SLOTS:
 
     void catalogue() {
         QStringList texts;
-        for (int row = 0; row <= model::ProductCount; ++row)
-            texts << platform::labelText(model::ProductCaption(row))
-                  << platform::fromUtf8(model::FeeLine(row))
-                  << platform::labelText(*model::ProductDescription(row));
+        for (int row = 0; row < model::ProductCount; ++row)
+            texts << platform::labelText(model::productCaption(row))
+                  << platform::fromUtf8(model::feeLine(row))
+                  << platform::labelText(*model::productDescription(row));
         expectNoMisspelling(texts);
     }
 
     void documents() {
         QStringList texts;
-        for (int payment : {0, 2, 3, 4, 5, 6}) {
+        using model::PaymentMethod;
+        for (PaymentMethod payment :
+             {PaymentMethod::Check, PaymentMethod::MoneyOrder, PaymentMethod::Visa,
+              PaymentMethod::MasterCard, PaymentMethod::AmericanExpress, PaymentMethod::Discover}) {
             const documents::OrderSnapshot order = sample::everything(true, payment);
-            for (const auto& lines : {documents::OrderFileLines(order, {2026, 12, 8}),
-                                      documents::PrintedFormLines(order, {2026, 12, 8})})
+            for (const auto& lines : {documents::orderFileLines(order, {2026, 12, 8}),
+                                      documents::printedFormLines(order, {2026, 12, 8})})
                 for (const std::string& line : lines)
                     texts << QString::fromStdString(line);
         }

@@ -30,10 +30,19 @@ namespace {
 const QString OrderFileName = QStringLiteral("order.txt");
 const QString PrintJobName = QStringLiteral("Quendrel Software Order Form");
 
-// The payment options in the order in which the documents test them.
-constexpr std::array<int, 6> PaymentOptionOrder{
-    model::payment::Check,      model::payment::MoneyOrder,      model::payment::Visa,
-    model::payment::MasterCard, model::payment::AmericanExpress, model::payment::Discover};
+// Each payment method and the option button that offers it.
+struct PaymentOption {
+    model::PaymentMethod method;
+    int button;
+};
+constexpr std::array<PaymentOption, 6> PaymentOptions{{
+    {model::PaymentMethod::Check, 0},
+    {model::PaymentMethod::MoneyOrder, 4},
+    {model::PaymentMethod::Visa, 2},
+    {model::PaymentMethod::MasterCard, 3},
+    {model::PaymentMethod::AmericanExpress, 5},
+    {model::PaymentMethod::Discover, 6},
+}};
 
 constexpr std::array<std::string_view, 10> TextFieldNames{
     "FirstName", "Address", "City",     "State",   "Zip",
@@ -60,11 +69,11 @@ OrderWindow::OrderWindow(QWidget* parent)
                              Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
                              Qt::MSWindowsFixedSizeDialogHint)
     , m_controls(layout::FormBuilder::build(*this, orderWindowForm(), orderWindowControls())) {
-    for (int i = 0; i <= model::ProductCount; ++i)
+    for (int i = 0; i < model::ProductCount; ++i)
         m_products[static_cast<std::size_t>(i)] = m_controls.get<QCheckBox>("Product", i);
     m_salesTax = m_controls.get<QCheckBox>("Check1");
-    for (int option : PaymentOptionOrder)
-        m_paymentOptions.push_back(m_controls.get<QRadioButton>("Option4", option));
+    for (const PaymentOption& option : PaymentOptions)
+        m_paymentOptions.push_back(m_controls.get<QRadioButton>("Option4", option.button));
     for (std::string_view name : TextFieldNames)
         m_textFields.push_back(m_controls.get<QLineEdit>(name));
     m_cardFields = {m_controls.get<QLineEdit>("CardName"), m_controls.get<QLineEdit>("CardNum"),
@@ -155,7 +164,7 @@ void OrderWindow::followFieldFocus(QLineEdit& field, const QFocusEvent& focus) {
     // Entering a field from elsewhere selects its whole text, so that typing
     // replaces the prompt. The click that brought the focus must not then put
     // the caret at the pointer and lose that selection.
-    platform::SelectAllText(field);
+    platform::selectAllText(field);
     if (focus.reason() == Qt::MouseFocusReason)
         m_fieldTakingClick = &field;
 }
@@ -187,12 +196,12 @@ void OrderWindow::Check1_Click() {
 }
 
 void OrderWindow::showTotals() {
-    for (int i = 0; i <= model::ProductCount; ++i)
-        m_record.Product[static_cast<std::size_t>(i)] =
-            m_products[static_cast<std::size_t>(i)]->isChecked() ? 1 : 0;
-    m_record.Check1 = m_salesTax->isChecked() ? 1 : 0;
+    for (int i = 0; i < model::ProductCount; ++i)
+        m_record.productTicked[static_cast<std::size_t>(i)] =
+            m_products[static_cast<std::size_t>(i)]->isChecked();
+    m_record.salesTaxTicked = m_salesTax->isChecked();
 
-    const model::TotalsTexts texts = model::RecalculateTotals(m_record);
+    const model::TotalsTexts texts = model::recalculateTotals(m_record);
     showCaption(*m_salesTaxAmount, QString::fromStdString(texts.tax));
     showCaption(*m_shipping, QString::fromStdString(texts.shipping));
     showCaption(*m_subTotal, QString::fromStdString(texts.subTotal));
@@ -200,22 +209,22 @@ void OrderWindow::showTotals() {
 }
 
 void OrderWindow::Product_MouseMove(int index) {
-    if (const auto description = model::ProductDescription(index))
+    if (const auto description = model::productDescription(index))
         showCaption(*m_description, platform::labelText(*description));
 }
 
 void OrderWindow::Option4_Click() {
-    const bool cardPayment = model::IsCardPayment(selectedPaymentOption());
+    const bool cardPayment = model::isCardPayment(selectedPaymentOption());
     for (QLineEdit* field : m_cardFields)
         field->setEnabled(cardPayment);
 }
 
-int OrderWindow::selectedPaymentOption() const {
+model::PaymentMethod OrderWindow::selectedPaymentOption() const {
     for (std::size_t i = 0; i < m_paymentOptions.size(); ++i) {
         if (m_paymentOptions[i]->isChecked())
-            return PaymentOptionOrder[i];
+            return PaymentOptions[i].method;
     }
-    return model::payment::Check;
+    return model::PaymentMethod::Check;
 }
 
 void OrderWindow::Cancel_Click() {
@@ -225,7 +234,7 @@ void OrderWindow::Cancel_Click() {
 }
 
 bool OrderWindow::CheckOrderComplete() {
-    if (documents::CheckOrderComplete(m_record.SubTotal))
+    if (documents::isOrderComplete(m_record.subTotal))
         return true;
     platform::MessageBoxes::current().show(
         this, {QStringLiteral("Missing data, please complete order form."),
@@ -240,7 +249,7 @@ void OrderWindow::FileButton_Click() {
         return;
     platform::BusyPointer busy;
     const std::optional<QString> failure = platform::OrderFileWriter::write(
-        OrderFileName, documents::OrderFileLines(snapshot(), platform::Clock::current().today()));
+        OrderFileName, documents::orderFileLines(snapshot(), platform::Clock::current().today()));
     if (failure) {
         busy.release();
         platform::MessageBoxes::current().show(
@@ -263,7 +272,7 @@ void OrderWindow::PrintReorder_Click() {
     platform::BusyPointer busy;
     QStringList lines;
     for (const std::string& line :
-         documents::PrintedFormLines(snapshot(), platform::Clock::current().today()))
+         documents::printedFormLines(snapshot(), platform::Clock::current().today()))
         lines << QString::fromStdString(line);
 
     const auto askToRetry = [this](const QString& failure) {
@@ -279,21 +288,21 @@ void OrderWindow::PrintReorder_Click() {
 
 documents::OrderSnapshot OrderWindow::snapshot() const {
     documents::OrderSnapshot order;
-    model::CustomerEntries& entries = order.entries;
-    std::array<std::string*, 10> texts{&entries.FirstName, &entries.Address,  &entries.City,
-                                       &entries.State,     &entries.Zip,      &entries.DayPhone,
-                                       &entries.EMail,     &entries.CardName, &entries.CardNum,
-                                       &entries.CardExp};
+    model::CustomerEntries& entries = order.customer;
+    std::array<std::string*, 10> texts{
+        &entries.fullName,   &entries.address,   &entries.city,  &entries.state,
+        &entries.zipCode,    &entries.phone,     &entries.email, &entries.cardholderName,
+        &entries.cardNumber, &entries.cardExpiry};
     for (std::size_t i = 0; i < texts.size(); ++i)
         *texts[i] = m_textFields[i]->text().toStdString();
     for (std::size_t i = 0; i < m_products.size(); ++i)
-        order.products[i] = m_products[i]->isChecked();
+        order.productTicked[i] = m_products[i]->isChecked();
     order.salesTaxTicked = m_salesTax->isChecked();
-    order.paymentOption = selectedPaymentOption();
+    order.paymentMethod = selectedPaymentOption();
     order.subTotalCaption = m_subTotal->text().toStdString();
     order.salesTaxCaption = m_salesTaxAmount->text().toStdString();
     order.totalCaption = m_total->text().toStdString();
-    order.salesTax = m_record.SalesTax.value_or(0);
+    order.salesTax = m_record.salesTax.value_or(0);
     return order;
 }
 

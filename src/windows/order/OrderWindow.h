@@ -2,6 +2,7 @@
 
 #include "documents/OrderSnapshot.h"
 #include "model/OrderRecord.h"
+#include "model/PaymentMethod.h"
 #include "windows/layout/FormControls.h"
 #include "windows/layout/FormDialog.h"
 
@@ -47,11 +48,11 @@ private:
     bool swallowFocusingClick(const QEvent& event);
     void connectHandlers();
     void showTotals();
-    int selectedPaymentOption() const;
+    model::PaymentMethod selectedPaymentOption() const;
 
     layout::FormControls m_controls;
     model::OrderRecord m_record;
-    std::array<QCheckBox*, model::ProductCount + 1> m_products{};
+    std::array<QCheckBox*, model::ProductCount> m_products{};
     QCheckBox* m_salesTax = nullptr;
     std::vector<QRadioButton*> m_paymentOptions; // in the order the documents test them
     std::vector<QLineEdit*> m_textFields;        // the ten customer entries

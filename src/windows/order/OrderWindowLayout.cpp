@@ -1,7 +1,7 @@
 #include "windows/order/OrderWindowLayout.h"
 
 #include "model/Catalogue.h"
-#include "model/OrderRecord.h"
+#include "model/CustomerEntries.h"
 
 #include <array>
 #include <vector>
@@ -26,7 +26,7 @@ struct ProductPlace {
 };
 
 // clang-format off
-constexpr std::array<ProductPlace, model::ProductCount + 1> ProductPlaces{{
+constexpr std::array<ProductPlace, model::ProductCount> ProductPlaces{{
     { 4,  240,  240, 1455, 195, 33}, { 5, 1680,  240, 1575, 240, 34},
     {12,  240,  480, 3015, 240, 46},
     {15,  240,  720, 3015, 240, 49},
@@ -58,13 +58,13 @@ const std::vector<ControlSpec> FixedControls{
     {.name = "Frame1", .kind = K::GroupFrame, .container = "Label3D1", .left = 120, .top = 2160, .width = 2415, .height = 735, .caption = "Disk Size", .back = Grey, .text = rgb(0, 0, 192), .tabIndex = 20},
     {.name = "Frame2", .kind = K::GroupFrame, .container = "Label3D1", .left = 120, .top = 2955, .width = 2415, .height = 2040, .caption = "Payment Method", .back = Grey, .text = rgb(0, 0, 192), .tabIndex = 19},
 
-    {.name = "FirstName", .kind = K::TextField, .container = "Label3D1", .left = 120, .top = 120, .width = 5655, .height = 285, .caption = model::prompt::FirstName, .tabIndex = 0, .accessibleName = "Full name"},
+    {.name = "FirstName", .kind = K::TextField, .container = "Label3D1", .left = 120, .top = 120, .width = 5655, .height = 285, .caption = model::prompt::FullName, .tabIndex = 0, .accessibleName = "Full name"},
     {.name = "Address", .kind = K::TextField, .container = "Label3D1", .left = 120, .top = 360, .width = 5652, .height = 285, .caption = model::prompt::Address, .tabIndex = 1, .accessibleName = "Address"},
     {.name = "City", .kind = K::TextField, .container = "Label3D1", .left = 120, .top = 600, .width = 2772, .height = 285, .caption = model::prompt::City, .tabIndex = 2, .accessibleName = "City"},
     {.name = "State", .kind = K::TextField, .container = "Label3D1", .left = 2880, .top = 600, .width = 1332, .height = 285, .caption = model::prompt::State, .tabIndex = 3, .accessibleName = "State or country"},
-    {.name = "Zip", .kind = K::TextField, .container = "Label3D1", .left = 4200, .top = 600, .width = 1572, .height = 285, .caption = model::prompt::Zip, .tabIndex = 4, .accessibleName = "ZIP or post code"},
-    {.name = "DayPhone", .kind = K::TextField, .container = "Label3D1", .left = 120, .top = 870, .width = 2772, .height = 285, .caption = model::prompt::DayPhone, .tabIndex = 5, .accessibleName = "Telephone number"},
-    {.name = "EMail", .kind = K::TextField, .container = "Label3D1", .left = 2880, .top = 870, .width = 2895, .height = 285, .caption = model::prompt::EMail, .tabIndex = 26, .accessibleName = "E-mail address"},
+    {.name = "Zip", .kind = K::TextField, .container = "Label3D1", .left = 4200, .top = 600, .width = 1572, .height = 285, .caption = model::prompt::ZipCode, .tabIndex = 4, .accessibleName = "ZIP or post code"},
+    {.name = "DayPhone", .kind = K::TextField, .container = "Label3D1", .left = 120, .top = 870, .width = 2772, .height = 285, .caption = model::prompt::Phone, .tabIndex = 5, .accessibleName = "Telephone number"},
+    {.name = "EMail", .kind = K::TextField, .container = "Label3D1", .left = 2880, .top = 870, .width = 2895, .height = 285, .caption = model::prompt::Email, .tabIndex = 26, .accessibleName = "E-mail address"},
 
     {.name = "Label6", .container = "Label3D1", .left = 120, .top = 1200, .width = 5655, .height = 855, .caption = " ", .back = rgb(255, 255, 255), .text = rgb(255, 0, 0), .tabIndex = 23, .border = true, .accessibleName = "Product description"},
     {.name = "Label2", .container = "Label3D1", .left = 120, .top = 5760, .width = 5655, .height = 390, .caption = "Please write comments on order form.", .back = WindowBackground, .text = rgb(255, 0, 0), .font = SansBold12, .tabIndex = 25, .align = Align::Centre, .border = true},
@@ -100,9 +100,9 @@ const std::vector<ControlSpec> Buttons{
 
 // The card fields belong to the window itself and lie above the panel.
 const std::vector<ControlSpec> CardFields{
-    {.name = "CardName", .kind = K::TextField, .left = 255, .top = 5200, .width = 3372, .height = 285, .caption = model::prompt::CardName, .back = rgb(255, 255, 255), .text = rgb(0, 0, 255), .tabIndex = 9, .enabled = false, .accessibleName = "Cardholder name"},
-    {.name = "CardNum", .kind = K::TextField, .left = 255, .top = 5520, .width = 3372, .height = 285, .caption = model::prompt::CardNum, .text = rgb(0, 0, 255), .tabIndex = 10, .enabled = false, .accessibleName = "Card number"},
-    {.name = "CardExp", .kind = K::TextField, .left = 3960, .top = 5520, .width = 1572, .height = 285, .caption = model::prompt::CardExp, .text = rgb(0, 0, 255), .tabIndex = 11, .enabled = false, .accessibleName = "Card expiry date"},
+    {.name = "CardName", .kind = K::TextField, .left = 255, .top = 5200, .width = 3372, .height = 285, .caption = model::prompt::CardholderName, .back = rgb(255, 255, 255), .text = rgb(0, 0, 255), .tabIndex = 9, .enabled = false, .accessibleName = "Cardholder name"},
+    {.name = "CardNum", .kind = K::TextField, .left = 255, .top = 5520, .width = 3372, .height = 285, .caption = model::prompt::CardNumber, .text = rgb(0, 0, 255), .tabIndex = 10, .enabled = false, .accessibleName = "Card number"},
+    {.name = "CardExp", .kind = K::TextField, .left = 3960, .top = 5520, .width = 1572, .height = 285, .caption = model::prompt::CardExpiry, .text = rgb(0, 0, 255), .tabIndex = 11, .enabled = false, .accessibleName = "Card expiry date"},
 };
 // clang-format on
 
@@ -117,7 +117,7 @@ std::vector<ControlSpec> allControls() {
                             .top = place.top,
                             .width = place.width,
                             .height = place.height,
-                            .caption = model::ProductCaption(place.index),
+                            .caption = model::productCaption(place.index),
                             .back = Grey,
                             .tabIndex = place.tabIndex});
     }

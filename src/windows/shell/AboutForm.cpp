@@ -144,7 +144,7 @@ void fitCaptionToWidth(QPushButton& button) {
 std::string contactText() {
     using namespace model::vendor;
     return std::string(Name) + "\r" + std::string(StreetAddress) + "\r" + std::string(CityLine) +
-           "\r\rE-mail:  " + std::string(EMail) + "\r\r" + std::string(WebAddress);
+           "\r\rE-mail:  " + std::string(Email) + "\r\r" + std::string(WebAddress);
 }
 
 } // namespace

@@ -74,7 +74,7 @@ std::string vendorInformationText() {
         "Phone:  " + std::string(TollFreePhone),
         "Fax:        " + std::string(TollFreeFax),
         "",
-        std::string(EMail),
+        std::string(Email),
         std::string(WebAddress),
     };
     std::string text;

@@ -108,7 +108,7 @@ private Q_SLOTS:
         FakePrinter printer;
         OrderWindowFixture order;
         order.tick({0});
-        order.click(order.option(model::payment::Visa));
+        order.click(order.option(2)); // VISA
         const QString entry(100000, QLatin1Char('x'));
         paste(order.field(field), entry);
         QCOMPARE(order.field(field)->text().size(), entry.size());

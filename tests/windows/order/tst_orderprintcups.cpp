@@ -62,7 +62,7 @@ private Q_SLOTS:
         QCOMPARE(jobs[0].title, QString("Quendrel Software Order Form"));
         const privatecups::PrintedDocument paper = privatecups::printedJob(jobs[0].id);
         const QStringList expected =
-            toQt(documents::PrintedFormLines(sample::order({0}, false), today));
+            toQt(documents::printedFormLines(sample::order({0}, false), today));
         QCOMPARE(expected.size(), 44);
         QCOMPARE(paper.pages, QList<QStringList>{privatecups::asOnPaper(expected)});
         QCOMPARE(order.focusName(), QString("Cancel"));
@@ -117,7 +117,7 @@ private Q_SLOTS:
         for (const QStringList& page : paper.pages)
             printed += countOf(QLatin1Char('x'), page);
         const QStringList expected =
-            toQt(documents::PrintedFormLines(order.window().snapshot(), today));
+            toQt(documents::printedFormLines(order.window().snapshot(), today));
         QCOMPARE(printed, countOf(QLatin1Char('x'), expected));
         QVERIFY(printed >= 100000);
     }
@@ -138,7 +138,7 @@ private Q_SLOTS:
         const QList<privatecups::Job> jobs = privatecups::jobsAfter(mark);
         QCOMPARE(jobs.size(), 10);
         const QStringList expected = privatecups::asOnPaper(
-            toQt(documents::PrintedFormLines(sample::order({7}, false), today)));
+            toQt(documents::printedFormLines(sample::order({7}, false), today)));
         for (const privatecups::Job& job : jobs) {
             QCOMPARE(job.documents, 1);
             QCOMPARE(privatecups::printedJob(job.id).pages, QList<QStringList>{expected});

@@ -57,8 +57,8 @@ private Q_SLOTS:
         for (QLabel* label : order.window().findChildren<QLabel*>())
             QVERIFY2(textFits(*label), qPrintable(label->objectName()));
         auto* description = order.find<QLabel>("Label6");
-        for (int row = 0; row <= model::ProductCount; ++row) {
-            description->setText(platform::labelText(*model::ProductDescription(row)));
+        for (int row = 0; row < model::ProductCount; ++row) {
+            description->setText(platform::labelText(*model::productDescription(row)));
             QVERIFY2(textFits(*description), qPrintable(QString::number(row)));
         }
     }
