@@ -2,7 +2,7 @@
 // as "Save to File" does it: the file's lines, then the writer.
 
 #include "documents/OrderDocument.h"
-#include "platform/OrderFileWriter.h"
+#include "platform/files/OrderFileWriter.h"
 #include "support/SampleOrders.h"
 
 #include <QTemporaryDir>

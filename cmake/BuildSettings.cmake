@@ -7,10 +7,7 @@ option(ORDERFORM_WARNINGS_AS_ERRORS "Treat compiler warnings as errors"
 add_library(orderform_build_settings INTERFACE)
 target_compile_features(orderform_build_settings INTERFACE cxx_std_20)
 set(CMAKE_CXX_EXTENSIONS OFF)
-# Layout tables use designated initializers and rely on the defaults of the
-# members they leave out, which -Wextra would flag one by one.
-target_compile_options(orderform_build_settings INTERFACE
-    -Wall -Wextra -Wpedantic -Wno-missing-field-initializers)
+target_compile_options(orderform_build_settings INTERFACE -Wall -Wextra -Wpedantic)
 if(ORDERFORM_WARNINGS_AS_ERRORS)
     target_compile_options(orderform_build_settings INTERFACE -Werror)
 endif()

@@ -1,4 +1,4 @@
-#include "platform/ClassicLook.h"
+#include "platform/desktop/ClassicLook.h"
 #include "windows/shell/Startup.h"
 
 #include <QApplication>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/DisplayInfo.h"
+#include "platform/desktop/DisplayInfo.h"
 #include "support/Installed.h"
 
 #include <functional>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/MessageBoxes.h"
+#include "platform/dialogs/MessageBoxes.h"
 #include "support/Installed.h"
 
 #include <QList>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/Printer.h"
+#include "platform/printing/Printer.h"
 #include "support/Installed.h"
 
 #include <QList>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/ProgramEnd.h"
+#include "platform/system/ProgramEnd.h"
 #include "support/Installed.h"
 
 #include <QList>

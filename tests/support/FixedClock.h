@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/Clock.h"
+#include "platform/system/Clock.h"
 #include "support/Installed.h"
 
 // A clock that always says the same day, installed while it lives.

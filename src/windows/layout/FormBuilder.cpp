@@ -1,7 +1,7 @@
 #include "windows/layout/FormBuilder.h"
 
-#include "platform/DisplayText.h"
-#include "platform/Twips.h"
+#include "platform/desktop/DisplayText.h"
+#include "platform/desktop/Twips.h"
 #include "windows/layout/CheckBox.h"
 #include "windows/layout/OptionButton.h"
 
@@ -195,8 +195,7 @@ FormControls FormBuilder::build(QWidget& window, const FormSpec& form,
         QWidget* widget = createWidget(row, parent);
         const QString key = FormControls::keyOf(row.name, row.index);
         widget->setObjectName(key);
-        widget->setGeometry(
-            platform::twips::toPixels(row.left, row.top, row.width, row.height));
+        widget->setGeometry(platform::twips::toPixels(row.left, row.top, row.width, row.height));
         applyLook(*widget, row, form);
         widget->show();
         built.add(key, widget);

@@ -1,6 +1,6 @@
 #include "windows/layout/FormControls.h"
 
-#include "platform/DisplayText.h"
+#include "platform/desktop/DisplayText.h"
 
 namespace windows::layout {
 

@@ -1,9 +1,9 @@
 #include "windows/shell/AboutForm.h"
 
 #include "model/Vendor.h"
-#include "platform/DisplayText.h"
-#include "platform/WebPage.h"
-#include "platform/WindowPlacement.h"
+#include "platform/desktop/DisplayText.h"
+#include "platform/desktop/WebPage.h"
+#include "platform/desktop/WindowPlacement.h"
 #include "windows/layout/FormBuilder.h"
 #include "windows/shell/ProgramIcon.h"
 

@@ -1,6 +1,6 @@
 #include "model/Catalogue.h"
-#include "platform/ClassicLook.h"
-#include "platform/DisplayText.h"
+#include "platform/desktop/ClassicLook.h"
+#include "platform/desktop/DisplayText.h"
 #include "support/OrderWindowFixture.h"
 
 #include <QFontInfo>

@@ -1,5 +1,5 @@
-#include "platform/Help.h"
-#include "platform/HelpViewer.h"
+#include "platform/help/Help.h"
+#include "platform/help/HelpViewer.h"
 #include "support/FakeDisplayInfo.h"
 #include "support/FakeMessageBoxes.h"
 #include "support/FakeProgramEnd.h"

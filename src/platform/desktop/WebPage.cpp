@@ -1,0 +1,13 @@
+#include "platform/desktop/WebPage.h"
+
+#include <QDesktopServices>
+#include <QString>
+#include <QUrl>
+
+namespace platform {
+
+void openWebPage(const QString& address) {
+    QDesktopServices::openUrl(QUrl(address));
+}
+
+} // namespace platform

@@ -1,0 +1,192 @@
+#include "documents/OrderDocument.h"
+#include "platform/printing/CupsPrinter.h"
+#include "support/PrivateCups.h"
+#include "support/SampleOrders.h"
+
+#include <QTest>
+
+using namespace privatecups;
+
+namespace {
+
+const QString JobName = QStringLiteral("Quendrel Software Order Form");
+constexpr QSizeF A4Points(595, 842);
+constexpr QSizeF LetterPoints(612, 792);
+
+QStringList formLines(const documents::OrderSnapshot& order) {
+    QStringList lines;
+    for (const std::string& line : documents::printedFormLines(order, {2001, 7, 5}))
+        lines << QString::fromStdString(line);
+    return lines;
+}
+
+// Prints through the default printer and answers every failure with
+// `answer`, after running `beforeAnswer`; the failures end up in `errors`.
+platform::Printer::Outcome print(const QStringList& lines, bool answer, QStringList& errors,
+                                 const std::function<void()>& beforeAnswer = {}) {
+    platform::CupsPrinter printer;
+    return printer.print(JobName, lines, [&](const QString& error) {
+        errors << error;
+        if (beforeAnswer)
+            beforeAnswer();
+        return answer && errors.size() < 5;
+    });
+}
+
+QString withoutSpaces(QString text) {
+    return text.remove(QLatin1Char(' '));
+}
+
+} // namespace
+
+Q_DECLARE_METATYPE(documents::OrderSnapshot)
+
+class CupsPrinterTest final : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init() {
+        useServer(printersServer());
+        useQueue({});
+    }
+
+    void formComesOutOnOnePageAsLaidOut_data() {
+        QTest::addColumn<QByteArray>("queue");
+        QTest::addColumn<documents::OrderSnapshot>("order");
+        QTest::addColumn<int>("lineCount");
+        QTest::addColumn<QSizeF>("paper");
+        QTest::addColumn<QString>("salesTaxLine");
+        QTest::addRow("one product, check")
+            << QByteArray() << sample::order({0}, false) << 44 << A4Points << QString();
+        QTest::addRow("longest form")
+            << QByteArray() << sample::everything(true, model::PaymentMethod::Visa) << 72
+            << A4Points << QString();
+        QTest::addRow("longest form on Letter")
+            << QByteArray("letter") << sample::everything(true, model::PaymentMethod::Discover)
+            << 72 << LetterPoints << QString();
+        QTest::addRow("worked example")
+            << QByteArray() << sample::order({0, 3}, true) << 46 << A4Points
+            << QString(6, ' ') + "MO Sales Tax:  $     3.23";
+    }
+
+    void formComesOutOnOnePageAsLaidOut() {
+        QFETCH(QByteArray, queue);
+        QFETCH(documents::OrderSnapshot, order);
+        QFETCH(QSizeF, paper);
+        useQueue(queue);
+        const QStringList lines = formLines(order);
+        QTEST(int(lines.size()), "lineCount");
+
+        const int mark = lastJobId();
+        QStringList errors;
+        QCOMPARE(print(lines, false, errors), platform::Printer::Outcome::Printed);
+        QCOMPARE(errors, QStringList());
+
+        const QList<Job> jobs = jobsAfter(mark);
+        QCOMPARE(jobs.size(), 1);
+        QCOMPARE(jobs[0].queue, queue.isEmpty() ? QStringLiteral("form") : QString(queue));
+        QCOMPARE(jobs[0].title, JobName);
+        QCOMPARE(jobs[0].documents, 1);
+        const PrintedDocument printed = printedJob(jobs[0].id);
+        QCOMPARE(printed.pages.size(), 1);
+        QCOMPARE(printed.pageSize.toSize(), paper.toSize());
+        QCOMPARE(printed.pages[0], asOnPaper(lines));
+        QFETCH(QString, salesTaxLine);
+        QVERIFY(salesTaxLine.isEmpty() || printed.pages[0].contains(salesTaxLine));
+    }
+
+    void failureIsReportedAndCancelLeavesNoJob_data() {
+        QTest::addColumn<QByteArray>("server");
+        QTest::addColumn<QByteArray>("queue");
+        QTest::addColumn<QString>("error");
+        QTest::addRow("no default destination")
+            << emptyServer() << QByteArray() << "No default destination.";
+        QTest::addRow("scheduler not running")
+            << QByteArray(emptyServer() + ".not-running") << QByteArray() << "Host is down";
+        QTest::addRow("queue rejects jobs") << QByteArray() << QByteArray("refusing")
+                                            << "Destination \"refusing\" is not accepting jobs.";
+        QTest::addRow("queue refuses the document")
+            << QByteArray() << QByteArray("picky")
+            << "Unsupported document-format \"application/pdf\".";
+    }
+
+    void failureIsReportedAndCancelLeavesNoJob() {
+        QFETCH(QByteArray, server);
+        QFETCH(QByteArray, queue);
+        QFETCH(QString, error);
+        QVERIFY(runCommand("lpadmin", {"-p", "picky", "-P", fixtureFile("no-pdf.ppd")}));
+        const int mark = lastJobId();
+        if (!server.isEmpty())
+            useServer(server);
+        useQueue(queue);
+
+        QStringList errors;
+        QCOMPARE(print(formLines(sample::order({0}, false)), false, errors),
+                 platform::Printer::Outcome::Cancelled);
+        QCOMPARE(errors, QStringList{error});
+
+        useServer(printersServer());
+        for (const Job& job : jobsAfter(mark))
+            QCOMPARE(job.state, IPP_JSTATE_CANCELED);
+    }
+
+    void jobRefusedOnceIsPrintedOnceAfterRetry() {
+        QVERIFY(runCommand("cupsreject", {"flaky"}));
+        useQueue("flaky");
+        const int mark = lastJobId();
+        const QStringList lines = formLines(sample::order({2, 7}, true));
+
+        QStringList errors;
+        QCOMPARE(print(lines, true, errors, [] { QVERIFY(runCommand("cupsaccept", {"flaky"})); }),
+                 platform::Printer::Outcome::Printed);
+        QCOMPARE(errors, QStringList{"Destination \"flaky\" is not accepting jobs."});
+        const QList<Job> jobs = jobsAfter(mark);
+        QCOMPARE(jobs.size(), 1);
+        QCOMPARE(jobs[0].documents, 1);
+        QCOMPARE(printedJob(jobs[0].id).pages, QList<QStringList>{asOnPaper(lines)});
+    }
+
+    // A document that did not arrive whole is not sent into its job again:
+    // that job is cancelled, and a new one carries the whole form.
+    void documentRefusedOnceIsPrintedOnceAfterRetry() {
+        QVERIFY(runCommand("lpadmin", {"-p", "picky", "-P", fixtureFile("no-pdf.ppd")}));
+        useQueue("picky");
+        const int mark = lastJobId();
+        const QStringList lines = formLines(sample::order({4}, false));
+
+        QStringList errors;
+        QCOMPARE(
+            print(lines, true, errors,
+                  [] {
+                      QVERIFY(runCommand("lpadmin", {"-p", "picky", "-P", fixtureFile("a4.ppd")}));
+                  }),
+            platform::Printer::Outcome::Printed);
+        QCOMPARE(errors.size(), 1);
+        const QList<Job> jobs = jobsAfter(mark);
+        QCOMPARE(jobs.size(), 2);
+        QCOMPARE(jobs[0].state, IPP_JSTATE_CANCELED);
+        QCOMPARE(jobs[0].documents, 0);
+        QCOMPARE(jobs[1].state, IPP_JSTATE_PENDING);
+        QCOMPARE(jobs[1].documents, 1);
+        QCOMPARE(printedJob(jobs[1].id).pages, QList<QStringList>{asOnPaper(lines)});
+    }
+
+    void longCustomerEntryWrapsInsteadOfBeingCut() {
+        documents::OrderSnapshot order = sample::order({0}, false);
+        for (int word = 0; word < 25; ++word)
+            order.customer.address += " Lane" + std::to_string(word * 7919 % 100000);
+        const QStringList lines = formLines(order);
+        const int mark = lastJobId();
+        QStringList errors;
+        QCOMPARE(print(lines, false, errors), platform::Printer::Outcome::Printed);
+
+        const QList<Job> jobs = jobsAfter(mark);
+        QCOMPARE(jobs.size(), 1);
+        const QStringList printed = printedJob(jobs[0].id).pages.value(0);
+        QVERIFY(printed.size() > lines.size());
+        QCOMPARE(withoutSpaces(printed.join(QString())), withoutSpaces(lines.join(QString())));
+    }
+};
+
+QTEST_MAIN(CupsPrinterTest)
+#include "tst_cupsprinter.moc"
