@@ -6,6 +6,10 @@ build_dir="$project_root/build"
 # What building the program needs.
 build_packages=(cmake g++ make pkg-config qt6-base-dev libcups2-dev fonts-liberation2)
 
+# What making the Debian package needs besides: dpkg-shlibdeps (dpkg-dev)
+# works out its dependencies, on the files that file(1) finds to be programs.
+package_packages=(dpkg-dev file)
+
 # What scripts/test needs besides to check the code: clang-tidy, and Google
 # Benchmark, so that the benchmarks in bench/ are built too.
 check_packages=(clang-tidy libbenchmark-dev)

@@ -1,0 +1,131 @@
+#!/usr/bin/python3
+"""The Debian package from outside: its control fields and file list as
+dpkg-deb shows them, and the files it unpacks to. Each step is one CTest test:
+
+    check_package.py control-fields | file-list | unpack | unpacked-files
+"""
+
+import os
+import shutil
+import subprocess
+import sys
+import xml.etree.ElementTree as ElementTree
+from pathlib import Path
+
+sys.path.insert(0, str(Path(__file__).resolve().parents[1] / "e2e"))
+from orderform_e2e import check, check_equal, run_tests  # noqa: E402
+
+PACKAGE = Path(os.environ["ORDERFORM_PACKAGE"])
+ROOT = Path(os.environ["ORDERFORM_PACKAGE_ROOT"])
+VERSION = os.environ["ORDERFORM_PACKAGE_VERSION"]
+APP_ID = "example.quendrel.OrderForm"
+DOC = "usr/share/doc/quendrel-orderform"
+
+EXECUTABLE = "-rwxr-xr-x"
+READABLE = "-rw-r--r--"
+FILES = {
+    "usr/bin/orderform": EXECUTABLE,
+    f"usr/share/applications/{APP_ID}.desktop": READABLE,
+    f"usr/share/icons/hicolor/32x32/apps/{APP_ID}.png": READABLE,
+    f"usr/share/icons/hicolor/scalable/apps/{APP_ID}.svg": READABLE,
+    f"usr/share/metainfo/{APP_ID}.metainfo.xml": READABLE,
+    f"{DOC}/copyright": READABLE,
+    f"{DOC}/changelog.Debian.gz": READABLE,
+    "usr/share/man/man1/orderform.1.gz": READABLE,
+    "usr/share/lintian/overrides/quendrel-orderform": READABLE,
+}
+
+# Packages the program needs whatever dpkg-shlibdeps finds: libcups is
+# opened at the first printout, the fonts are the printed form's. The rest
+# show that dpkg-shlibdeps ran.
+DEPENDS = ["libcups2", "fonts-liberation2", "libc6", "libstdc++6", "libqt6widgets6"]
+
+
+def dpkg_deb(*arguments):
+    return subprocess.run(["dpkg-deb", *arguments], capture_output=True, text=True,
+                          check=True).stdout
+
+
+def read_control_fields():
+    fields = {}
+    for line in dpkg_deb("-I", str(PACKAGE), "control").splitlines():
+        if line.startswith(" "):
+            fields[name] += "\n" + line
+        elif line:
+            name, value = line.split(":", 1)
+            fields[name] = value.strip()
+    return fields
+
+
+def control_fields():
+    fields = read_control_fields()
+    architecture = subprocess.run(["dpkg", "--print-architecture"], capture_output=True,
+                                  text=True, check=True).stdout.strip()
+    for name, expected in {
+        "Package": "quendrel-orderform",
+        "Version": VERSION,
+        "Architecture": architecture,
+        "Maintainer": "Quendrel Software <orders@quendrel.example>",
+        "Priority": "optional",
+        "Homepage": "https://www.quendrel.example/",
+    }.items():
+        check_equal(fields.get(name), expected, f"the {name} field")
+    check(fields.get("Section") in ("x11", "misc"), f"the section {fields.get('Section')!r}")
+    summary, *long_description = fields.get("Description", "").split("\n")
+    check(summary and long_description, "the package has no short and long description")
+
+    depends = {alternative.split()[0] for dependency in fields.get("Depends", "").split(",")
+               for alternative in dependency.split("|") if alternative.strip()}
+    missing = [package for package in DEPENDS if package not in depends]
+    check(not missing, f"Depends lacks {missing}: {fields.get('Depends')}")
+
+
+def file_list():
+    files = {}
+    problems = []
+    for line in dpkg_deb("-c", str(PACKAGE)).splitlines():
+        mode, owner, _size, _date, _time, path = line.split(maxsplit=5)
+        path = path.removeprefix("./")
+        if owner != "root/root":
+            problems.append(f"{path} belongs to {owner}")
+        if not mode.startswith("d"):
+            files[path] = mode
+        elif mode != "drwxr-xr-x":
+            problems.append(f"{path} is {mode}")
+    problems += [f"missing {path}" for path in FILES.keys() - files.keys()]
+    problems += [f"unexpected {path}" for path in files.keys() - FILES.keys()]
+    problems += [f"{path} is {mode}, not {FILES[path]}" for path, mode in files.items()
+                 if path in FILES and mode != FILES[path]]
+    check(not problems, "the package's files: " + "; ".join(sorted(problems)))
+
+
+def unpack():
+    shutil.rmtree(ROOT, ignore_errors=True)
+    dpkg_deb("-x", str(PACKAGE), str(ROOT))
+
+
+def unpacked_files():
+    entry = dict(line.split("=", 1) for line in
+                 (ROOT / f"usr/share/applications/{APP_ID}.desktop").read_text().splitlines()
+                 if "=" in line and not line.startswith("#"))
+    check_equal(entry.get("TryExec"), "/usr/bin/orderform", "the desktop entry's TryExec")
+    check("'/usr/bin/orderform'" in entry.get("Exec", ""),
+          f"the desktop entry starts {entry.get('Exec')!r}, not /usr/bin/orderform")
+
+    # The rights notice as the About window shows it.
+    copyright_lines = (ROOT / DOC / "copyright").read_text().splitlines()
+    for line in ("Copyright (C) 1999 by Quendrel Software", "All Rights Reserved"):
+        check(line in copyright_lines, f"the copyright file lacks {line!r}")
+
+    metadata = ElementTree.parse(ROOT / f"usr/share/metainfo/{APP_ID}.metainfo.xml")
+    check_equal(metadata.find("releases/release").get("version"), VERSION,
+                "the latest release in the AppStream metadata")
+
+
+if __name__ == "__main__":
+    run_tests({
+        "control-fields": control_fields,
+        "file-list": file_list,
+        "unpack": unpack,
+        "unpacked-files": unpacked_files,
+    })
