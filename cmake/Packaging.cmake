@@ -21,7 +21,7 @@ foreach(line IN LISTS vendor_lines)
         set(ORDERFORM_VENDOR_${CMAKE_MATCH_1} "${CMAKE_MATCH_2}")
     endif()
 endforeach()
-foreach(name IN ITEMS Name StreetAddress CityLine EMail HomePage RightsNotice RightsReserved
+foreach(name IN ITEMS Name StreetAddress CityLine Email HomePage RightsNotice RightsReserved
                       ProgramVersion)
     if(NOT ORDERFORM_VENDOR_${name})
         message(FATAL_ERROR "${vendor_header} has no text for ${name}")
@@ -38,7 +38,7 @@ set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME ${ORDERFORM_PACKAGE_NAME})
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT) # <name>_<version>_<arch>.deb
-set(CPACK_DEBIAN_PACKAGE_MAINTAINER "${ORDERFORM_VENDOR_Name} <${ORDERFORM_VENDOR_EMail}>")
+set(CPACK_DEBIAN_PACKAGE_MAINTAINER "${ORDERFORM_VENDOR_Name} <${ORDERFORM_VENDOR_Email}>")
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "${ORDERFORM_VENDOR_HomePage}")
 set(CPACK_DEBIAN_PACKAGE_SECTION x11)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
