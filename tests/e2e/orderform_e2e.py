@@ -2,9 +2,11 @@
 program on, and the means to use it the way a person would.
 
 A Desktop is a private X server (Xvfb, 1024 x 768 pixels at 96 dpi, on a free
-display), a private CUPS scheduler with one paused queue, and the program
-started in a fresh working folder. Everything it starts is stopped by
-its process id when the `with` block ends, whether the test passed or not.
+display) with a window manager (openbox) that frames the windows, a private
+CUPS scheduler with one paused queue, and the program started in a fresh
+working folder. Each is ready before the next starts. Everything it starts is
+stopped by its process id when the `with` block ends, whether the test passed
+or not.
 
     with Desktop("save") as desktop:
         program = desktop.start_program()
@@ -14,7 +16,9 @@ its process id when the `with` block ends, whether the test passed or not.
 
 The program is driven only through the X server with xdotool: key presses,
 typing and clicks at positions inside a window, computed from the twips of
-the window's layout (15 twips to the pixel at 96 dpi).
+the window's layout (15 twips to the pixel at 96 dpi). Characters that a US
+keyboard lacks are bound to spare keys before the program starts
+(EXTRA_CHARACTERS), so that typing them never remaps a key under its feet.
 
 Standard library only; the tests run with the system's /usr/bin/python3.
 """
@@ -33,6 +37,8 @@ from pathlib import Path
 SCREEN_WIDTH = 1024
 SCREEN_HEIGHT = 768
 TWIPS_PER_PIXEL = 15
+# What the tests type beyond a US keyboard's keys.
+EXTRA_CHARACTERS = "\u00e9\u00c9"
 
 # Set by CTest (tests/e2e/CMakeLists.txt); the defaults suit a run by hand
 # from the source folder after `cmake --install build --prefix build/e2e-prefix`.
@@ -117,10 +123,19 @@ def xdotool(*arguments, check_status=True):
     return result.stdout
 
 
+def x_property(window, name):
+    """The values of a window property as xprop shows them, or None."""
+    shown = subprocess.run(["xprop", "-id", str(window), name], capture_output=True, text=True,
+                           timeout=30).stdout
+    if "=" not in shown:
+        return None
+    return [value.strip() for value in shown.split("=", 1)[1].split(",")]
+
+
 class Window:
     """A top-level window of the program on the private X server. Positions
-    are relative to the window's top left corner; without a window manager
-    there is no frame, so that is the corner of the client area."""
+    are relative to the top left corner of its client area, inside the
+    window manager's frame."""
 
     def __init__(self, window_id, program):
         self.id = window_id
@@ -136,10 +151,31 @@ class Window:
         return xdotool("getwindowname", self.id, check_status=False).rstrip("\n")
 
     def geometry(self):
-        """(left, top, width, height) on the screen, in pixels."""
-        fields = dict(line.split("=", 1) for line in
-                      xdotool("getwindowgeometry", "--shell", self.id).split())
-        return tuple(int(fields[key]) for key in ("X", "Y", "WIDTH", "HEIGHT"))
+        """(left, top, width, height) of the client area on the screen, in pixels."""
+        shown = subprocess.run(["xwininfo", "-id", str(self.id)], capture_output=True,
+                               text=True, timeout=30)
+        check(shown.returncode == 0, f"xwininfo -id {self.id} failed: {shown.stderr}")
+        fields = dict(line.strip().split(":", 1) for line in shown.stdout.splitlines()
+                      if ":" in line)
+        return tuple(int(fields[key]) for key in
+                     ("Absolute upper-left X", "Absolute upper-left Y", "Width", "Height"))
+
+    def frame(self):
+        """(left, right, top, bottom): the window manager's frame around the
+        client area, once the window manager has framed the window."""
+        extents = wait_for(lambda: x_property(self.id, "_NET_FRAME_EXTENTS"), 10,
+                           f"the frame of {self!r}")
+        return tuple(int(value) for value in extents)
+
+    def outer_geometry(self):
+        """(left, top, width, height) of the window with its frame."""
+        frame_left, frame_right, frame_top, frame_bottom = self.frame()
+        left, top, width, height = self.geometry()
+        return (left - frame_left, top - frame_top, width + frame_left + frame_right,
+                height + frame_top + frame_bottom)
+
+    def has_icon(self):
+        return x_property(self.id, "_NET_WM_ICON") is not None
 
     def is_visible(self):
         return self in self.program.visible_windows()
@@ -153,16 +189,26 @@ class Window:
         xdotool("key", "--clearmodifiers", "--delay", 40, *keys)
 
     def type(self, text):
+        unbound = sorted({c for c in text if ord(c) > 0x7e and c not in EXTRA_CHARACTERS})
+        check(not unbound, f"add {unbound} to EXTRA_CHARACTERS: xdotool would remap a key "
+                           "for them while the program reads the keyboard")
         self.focus()
         xdotool("type", "--clearmodifiers", "--delay", 25, text)
 
     def click(self, x, y):
-        """A left click at pixel (x, y) of the window."""
+        """A left click at pixel (x, y) of the client area."""
         xdotool("mousemove", "--window", self.id, "--sync", x, y)
         xdotool("click", 1)
 
     def click_twips(self, left, top):
         self.click(pixels(left), pixels(top))
+
+    def click_close_box(self):
+        """Clicks the close box at the right end of the title bar."""
+        left, top, width, _ = self.outer_geometry()
+        frame_top = self.frame()[2]
+        xdotool("mousemove", "--sync", left + width - 1 - frame_top // 2, top + frame_top // 2)
+        xdotool("click", 1)
 
     def wait_until_closed(self, timeout=10):
         wait_for(lambda: not self.is_visible(), timeout, f"{self!r} to close")
@@ -213,18 +259,23 @@ def _regex_escape(text):
 # The private desktop
 
 class Desktop:
-    """A private X server, a private CUPS scheduler and a scratch folder with
-    the program's working folder ("work") and home ("home")."""
+    """A private X server with a window manager, a private CUPS scheduler and a
+    scratch folder with the program's working folder ("work") and home
+    ("home"). `text_dpi` sets the desktop's font resolution (Xft.dpi) before
+    the program starts."""
 
-    def __init__(self, name):
+    def __init__(self, name, screen=(SCREEN_WIDTH, SCREEN_HEIGHT), text_dpi=None):
         self.name = name
+        self.screen = screen
+        self.text_dpi = text_dpi
         self.scratch = Path(tempfile.mkdtemp(prefix=f"orderform-e2e-{name}-"))
         # Run as root, the CUPS scheduler does some of its work as the user lp.
         self.scratch.chmod(0o755)
         self.work = self.scratch / "work"
         self.home = self.scratch / "home"
         self.runtime = self.scratch / "runtime"
-        for folder in (self.work, self.home, self.runtime):
+        self.window_manager_home = self.scratch / "window-manager"
+        for folder in (self.work, self.home, self.runtime, self.window_manager_home):
             folder.mkdir(mode=0o700)
         self.display = None
         self.cups = None
@@ -234,6 +285,10 @@ class Desktop:
     def __enter__(self):
         try:
             self._start_x_server()
+            self._bind_extra_characters()
+            if self.text_dpi:
+                self._x_command(["xrdb", "-merge"], f"Xft.dpi: {self.text_dpi}\n")
+            self._start_window_manager()
             self._start_printers()
         except BaseException:
             self._stop_everything(failed=True)
@@ -259,8 +314,12 @@ class Desktop:
         # Xvfb picks a free display number itself and writes it to the pipe.
         reader, writer = os.pipe()
         try:
-            self._start("X server", ["Xvfb", "-displayfd", str(writer), "-screen", "0",
-                                     f"{SCREEN_WIDTH}x{SCREEN_HEIGHT}x24", "-dpi", "96",
+            # -noreset: the server keeps running as it is, and keeps its key
+            # map and resources, when its last client goes; otherwise it
+            # resets then, and a client connecting at that moment fails.
+            width, height = self.screen
+            self._start("X server", ["Xvfb", "-displayfd", str(writer), "-noreset", "-screen",
+                                     "0", f"{width}x{height}x24", "-dpi", "96",
                                      "-nolisten", "tcp"], "xvfb.log", pass_fds=(writer,))
         finally:
             os.close(writer)
@@ -272,6 +331,40 @@ class Desktop:
         os.environ["DISPLAY"] = self.display  # for xdotool
         os.environ.pop("WAYLAND_DISPLAY", None)
 
+    def _x_command(self, command, text=None):
+        done = subprocess.run(command, input=text, capture_output=True, text=True, timeout=60)
+        check(done.returncode == 0, f"{' '.join(command)} failed: {done.stderr}")
+        return done.stdout
+
+    def _bind_extra_characters(self):
+        """Binds each of EXTRA_CHARACTERS to a key of its own that the key map
+        leaves empty."""
+        spare = [int(line.split()[1]) for line in self._x_command(["xmodmap", "-pke"]).splitlines()
+                 if line.split()[2:] == ["="] and int(line.split()[1]) > 8]
+        characters = sorted(set(EXTRA_CHARACTERS))
+        check(len(characters) <= len(spare), "too few spare keys for EXTRA_CHARACTERS")
+        # Latin-1 characters have their code point as key symbol; the others
+        # 0x1000000 plus it.
+        bindings = [f"keycode {code} = 0x{ord(c) if ord(c) < 0x100 else 0x1000000 + ord(c):x}"
+                    for code, c in zip(reversed(spare), characters)]
+        self._x_command(["xmodmap", "-"], "\n".join(bindings) + "\n")
+
+    def _start_window_manager(self):
+        """openbox with its default settings; ready once it has announced
+        itself on the root window, as window managers do."""
+        self._start("window manager", ["openbox", "--sm-disable"], "openbox.log",
+                    env={"PATH": os.environ.get("PATH", "/usr/bin:/bin"),
+                         "HOME": str(self.window_manager_home),
+                         "XDG_RUNTIME_DIR": str(self.runtime), "DISPLAY": self.display,
+                         "LANG": "C.UTF-8"})
+        wait_for(self._window_manager_ready, 30, "the window manager", interval=0.05)
+
+    @staticmethod
+    def _window_manager_ready():
+        shown = subprocess.run(["xprop", "-root", "_NET_SUPPORTING_WM_CHECK", "_NET_SUPPORTED"],
+                               capture_output=True, text=True, timeout=30).stdout
+        return "window id #" in shown and "_NET_REQUEST_FRAME_EXTENTS" in shown
+
     def _start_printers(self):
         """The tests' own CUPS scheduler (tests/fixtures/cups/private-cupsd)
         with one paused queue, "form", the default destination, A4 paper."""
@@ -282,7 +375,7 @@ class Desktop:
         # The scheduler runs in the background of the script; it keeps its
         # process id in <folder>/cupsd.pid, by which it is stopped.
         started = subprocess.run(["bash", str(PRIVATE_CUPSD), "start", str(folder), str(socket),
-                                  "form:default:a4"], capture_output=True, text=True, timeout=60)
+                                  "form:default:a4"], capture_output=True, text=True, timeout=150)
         self._processes.append(("CUPS scheduler", _CupsScheduler(folder)))
         check(started.returncode == 0, f"the CUPS scheduler did not start: {started.stderr}")
         self.cups_environment = {

@@ -2,7 +2,10 @@
 """End-to-end scenarios: the installed program, used the way a person would,
 on a private X server. Each scenario is one CTest test:
 
-    scenarios.py start | save | print | order-later | exit | desktop-entry
+    scenarios.py start | save | print | order-later | exit | desktop-entry | about |
+                 close-order | close-main | large-text
+
+Every desktop has a window manager (openbox), so the windows have frames.
 """
 
 import shlex
@@ -14,6 +17,7 @@ from orderform_e2e import (DESKTOP_ENTRY, PLACEHOLDERS, SCREEN_HEIGHT, SCREEN_WI
 
 MAIN_TITLE = "^Order Form$"
 ORDER_TITLE = r"^Quendrel Software Order Form \(USA\)$"
+ABOUT_TITLE = "^ About Order Form$"
 
 
 # ---------------------------------------------------------------------------
@@ -39,6 +43,9 @@ SAVE_TO_FILE = (120 + 5880, 120 + 5400, 1692, 372)
 ORDER_LATER = (120 + 7560, 120 + 5400, 1692, 372)
 PRINT_ORDER_FORM = (120 + 5880, 120 + 5760, 3372, 372)
 ORDER_WINDOW_SIZE = (9612, 6516)  # client area
+ABOUT_OK = (360, 360, 732, 492)  # in the About window
+# Client areas at 96 dpi, in pixels: the main window's includes its menu bar.
+SIZES_AT_96_DPI = {"main": (525, 358), "order": (641, 434), "about": (251, 263)}
 
 
 def tick(window, box):
@@ -59,11 +66,13 @@ def push(window, button):
     window.click_twips(left + width // 2, top + height // 2)
 
 
-def check_centred(window, what):
-    left, top, width, height = window.geometry()
-    check(abs(left - (SCREEN_WIDTH - width) / 2) <= 1 and
-          abs(top - (SCREEN_HEIGHT - height) / 2) <= 1,
-          f"{what} at {left}, {top} ({width} x {height}) is not centred on the screen")
+def check_centred(window, what, screen=(SCREEN_WIDTH, SCREEN_HEIGHT), tolerance=2):
+    """The window with its frame lies in the middle of the screen."""
+    left, top, width, height = window.outer_geometry()
+    check(abs(left - (screen[0] - width) / 2) <= tolerance and
+          abs(top - (screen[1] - height) / 2) <= tolerance,
+          f"{what} with its frame at {left}, {top} ({width} x {height}) is not centred on "
+          f"the {screen[0]} x {screen[1]} screen")
 
 
 def start_to_main_window(desktop, **options):
@@ -151,7 +160,8 @@ def start():
         shown = time.monotonic()
         check_centred(splash, "the splash window")
         # 2930 x 1500 twips, frame included, on a 1024 x 768 screen.
-        check_equal(splash.geometry()[2:], (pixels(2930), pixels(1500)), "splash window size")
+        check_equal(splash.outer_geometry()[2:], (pixels(2930), pixels(1500)),
+                    "splash window size")
 
         main = program.wait_for_window(MAIN_TITLE, timeout=10)
         lasted = time.monotonic() - shown
@@ -159,11 +169,13 @@ def start():
         wait_for(lambda: not splash.is_visible(), 5, "the splash window to close")
         check_equal(program.visible_windows(), [main], "windows once the main window is up")
         check_centred(main, "the main window")
+        check(main.has_icon(), "the main window has no icon")
 
         order = open_order_window(program, main)
         check_equal(order.geometry()[2:], tuple(map(pixels, ORDER_WINDOW_SIZE)),
                     "order window size")
         check_centred(order, "the order window")
+        check(not order.has_icon(), "the order window shows an icon")
 
 
 def save():
@@ -234,27 +246,38 @@ def order_later():
     with Desktop("order-later") as desktop:
         program, main = start_to_main_window(desktop)
         first = open_order_window(program, main)
-        first.type(CUSTOMER["name"])
-        tick(first, PRODUCTS[0])
-        tick_sales_tax(first)
-        tick(first, VISA)
+        start_an_order(first)
         push(first, ORDER_LATER)
         first.wait_until_closed()
         check(program.is_running(), "the program ended with the order window")
 
         second = open_order_window(program, main, "ctrl+o")
         check_centred(second, "the order window opened again")
-        push(second, SAVE_TO_FILE)
-        answer(program, "Quendrel Software - Data Missing", "Return")
-        check_equal(list(desktop.work.iterdir()), [], "files after saving nothing")
+        check_fresh_order(desktop, program, second)
 
-        tick(second, PRODUCTS[4])
-        date = today()
-        content = saved_file(desktop, program, second)
-        check_dated(content, lambda day: order_file(
-            day, ["KUBLO Registration Fee: $19.95"], "19.95", "23.95",
-            "Check Enclosed (Payable to 'Quendrel Software')", PLACEHOLDERS),
-            date, "ORDER.TXT of the fresh window")
+
+def start_an_order(window):
+    window.type(CUSTOMER["name"])
+    tick(window, PRODUCTS[0])
+    tick_sales_tax(window)
+    tick(window, VISA)
+
+
+def check_fresh_order(desktop, program, window):
+    """Nothing of an earlier order is left in the window: saving finds
+    nothing ticked, and once one product is ticked the file shows the
+    prompts and the first payment method."""
+    push(window, SAVE_TO_FILE)
+    answer(program, "Quendrel Software - Data Missing", "Return")
+    check_equal(list(desktop.work.iterdir()), [], "files after saving nothing")
+
+    tick(window, PRODUCTS[4])
+    date = today()
+    content = saved_file(desktop, program, window)
+    check_dated(content, lambda day: order_file(
+        day, ["KUBLO Registration Fee: $19.95"], "19.95", "23.95",
+        "Check Enclosed (Payable to 'Quendrel Software')", PLACEHOLDERS),
+        date, "ORDER.TXT of the fresh window")
 
 
 def exit_program():
@@ -271,6 +294,77 @@ def exit_program():
         box = program.message_box("EXIT")
         box.press("y")
         check_equal(program.wait_for_end(), 0, "exit status")
+
+
+def about():
+    """Ctrl+D shows the vendor's details in a message box titled with the
+    program's name; Ctrl+A opens the About window, its OK button closes it.
+    Both open in the middle of the screen, frame included."""
+    with Desktop("about") as desktop:
+        program, main = start_to_main_window(desktop)
+        main.press("ctrl+d")
+        box = wait_for(lambda: next((window for window in program.visible_windows()
+                                     if window != main and window.title() == "Order Form"),
+                                    None), 10, "a message box titled 'Order Form'")
+        check_centred(box, "the vendor information")
+        box.press("Return")
+        box.wait_until_closed()
+
+        main.press("ctrl+a")
+        window = program.wait_for_window(ABOUT_TITLE)
+        check_centred(window, "the About window")
+        check(window.has_icon(), "the About window has no icon")
+        push(window, ABOUT_OK)
+        window.wait_until_closed()
+        check(program.is_running() and main.is_visible(), "the main window went with the About")
+        main.press("ctrl+a")
+        program.wait_for_window(ABOUT_TITLE)
+
+
+def close_order():
+    """Alt+F4, the window manager's close, loses the order like "Order
+    Later"; the main window carries on."""
+    with Desktop("close-order") as desktop:
+        program, main = start_to_main_window(desktop)
+        first = open_order_window(program, main)
+        start_an_order(first)
+        first.press("alt+F4")
+        first.wait_until_closed()
+        check(program.is_running(), "the program ended with the order window")
+        check_fresh_order(desktop, program, open_order_window(program, main))
+
+
+def close_main():
+    """The main window's close box ends the program at once, without asking."""
+    with Desktop("close-main") as desktop:
+        program, main = start_to_main_window(desktop)
+        main.click_close_box()
+        check_equal(program.wait_for_end(), 0, "exit status")
+
+
+def large_text():
+    """At 120 dpi and a scale factor of 2 every window is 2.5 times its size
+    at 96 dpi, centred."""
+    screen = (2048, 1536)
+    with Desktop("large-text", screen=screen, text_dpi=120) as desktop:
+        program, main = start_to_main_window(desktop, environment={"QT_SCALE_FACTOR": "2"})
+        # Qt places windows in its own pixels, 2.5 screen pixels each.
+        tolerance = 3
+
+        def check_scaled(window, name):
+            width, height = SIZES_AT_96_DPI[name]
+            actual = window.geometry()[2:]
+            check(abs(actual[0] - width * 2.5) <= 1 and abs(actual[1] - height * 2.5) <= 1,
+                  f"the {name} window is {actual}, not 2.5 times {width} x {height}")
+            check_centred(window, f"the {name} window", screen, tolerance)
+
+        check_scaled(main, "main")
+        order = open_order_window(program, main)
+        check_scaled(order, "order")
+        order.press("alt+F4")
+        order.wait_until_closed()
+        main.press("ctrl+a")
+        check_scaled(program.wait_for_window(ABOUT_TITLE), "about")
 
 
 def desktop_entry():
@@ -301,4 +395,8 @@ if __name__ == "__main__":
         "order-later": order_later,
         "exit": exit_program,
         "desktop-entry": desktop_entry,
+        "about": about,
+        "close-order": close_order,
+        "close-main": close_main,
+        "large-text": large_text,
     })
