@@ -210,7 +210,7 @@ class Window:
         xdotool("mousemove", "--sync", left + width - 1 - frame_top // 2, top + frame_top // 2)
         xdotool("click", 1)
 
-    def wait_until_closed(self, timeout=10):
+    def wait_until_closed(self, timeout=30):
         wait_for(lambda: not self.is_visible(), timeout, f"{self!r} to close")
 
 
@@ -232,7 +232,7 @@ class Program:
                         check_status=False).split()
         return Window(int(found[0]), self) if found else None
 
-    def wait_for_window(self, title, timeout=10):
+    def wait_for_window(self, title, timeout=30):
         return wait_for(lambda: self.find_window(title), timeout, f"a window titled {title!r}")
 
     def is_running(self):
@@ -245,7 +245,7 @@ class Program:
         except subprocess.TimeoutExpired:
             raise TestFailure(f"the program was still running after {timeout} s") from None
 
-    def message_box(self, title, timeout=10):
+    def message_box(self, title, timeout=30):
         """The message box with this exact title, once it shows."""
         return self.wait_for_window(f"^{_regex_escape(title)}$", timeout)
 

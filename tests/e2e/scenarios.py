@@ -77,7 +77,7 @@ def check_centred(window, what, screen=(SCREEN_WIDTH, SCREEN_HEIGHT), tolerance=
 
 def start_to_main_window(desktop, **options):
     program = desktop.start_program(**options)
-    return program, program.wait_for_window(MAIN_TITLE, timeout=15)
+    return program, program.wait_for_window(MAIN_TITLE, timeout=30)
 
 
 def open_order_window(program, main, keys="ctrl+s"):
