@@ -27,6 +27,7 @@ import difflib
 import os
 import shutil
 import signal
+import struct
 import subprocess
 import sys
 import tempfile
@@ -132,6 +133,27 @@ def x_property(window, name):
     return [value.strip() for value in shown.split("=", 1)[1].split(",")]
 
 
+class Picture:
+    """What a window shows, pixel by pixel, as xwd takes it from the X server."""
+
+    def __init__(self, window_id):
+        taken = subprocess.run(["xwd", "-id", str(window_id), "-silent"], capture_output=True,
+                               timeout=30)
+        check(taken.returncode == 0, f"xwd -id {window_id} failed: {taken.stderr!r}")
+        (header_size, _, pixmap_format, _, self.width, self.height, _, byte_order, _, _, _,
+         bits_per_pixel, self._bytes_per_line, _, *_, colours) = struct.unpack(
+            ">20I", taken.stdout[:80])
+        check(pixmap_format == 2 and bits_per_pixel == 32, "xwd gave no 32-bit picture")
+        self._order = "<" if byte_order == 0 else ">"
+        self._data = taken.stdout[header_size + colours * 12:]
+
+    def colour(self, x, y):
+        """(red, green, blue) at pixel (x, y)."""
+        (value,) = struct.unpack_from(self._order + "I", self._data,
+                                      y * self._bytes_per_line + 4 * x)
+        return (value >> 16) & 0xFF, (value >> 8) & 0xFF, value & 0xFF
+
+
 class Window:
     """A top-level window of the program on the private X server. Positions
     are relative to the top left corner of its client area, inside the
@@ -173,6 +195,9 @@ class Window:
         left, top, width, height = self.geometry()
         return (left - frame_left, top - frame_top, width + frame_left + frame_right,
                 height + frame_top + frame_bottom)
+
+    def picture(self):
+        return Picture(self.id)
 
     def has_icon(self):
         return x_property(self.id, "_NET_WM_ICON") is not None
