@@ -66,8 +66,8 @@ MessageAnswer answerOf(int button) {
 
 MessageAnswer QtMessageBoxes::show(QWidget* owner, const MessageRequest& request) {
     CentredMessageBox box(iconOf(request.icon),
-                    request.title.isEmpty() ? ApplicationTitle : request.title,
-                    withLineBreaks(request.text), buttonsOf(request.buttons), owner);
+                          request.title.isEmpty() ? ApplicationTitle : request.title,
+                          withLineBreaks(request.text), buttonsOf(request.buttons), owner);
     box.setTextFormat(Qt::PlainText);
     // Closing the box with Esc or its close button counts as the safe answer.
     if (request.buttons == MessageButtons::YesNo)

@@ -40,8 +40,7 @@ std::vector<uint32_t> cardinals(xcb_connection_t* connection, xcb_window_t windo
                                 xcb_atom_t property, xcb_atom_t type) {
     const ReplyPointer<xcb_get_property_reply_t> reply(
         xcb_get_property_reply(
-            connection, xcb_get_property(connection, 0, window, property, type, 0, 1024),
-            nullptr),
+            connection, xcb_get_property(connection, 0, window, property, type, 0, 1024), nullptr),
         &std::free);
     if (!reply || reply->format != 32 || reply->type != type)
         return {};
@@ -57,12 +56,17 @@ public:
         , m_frameExtents(atom(connection, "_NET_FRAME_EXTENTS"))
         , m_requestFrameExtents(atom(connection, "_NET_REQUEST_FRAME_EXTENTS")) {}
 
+    // A window manager that follows the desktop conventions says which of
+    // them it supports on the root window; without one nothing gets a frame.
+    bool windowManagerForecasts() const {
+        const std::vector<uint32_t> supported =
+            cardinals(m_connection, m_root, atom(m_connection, "_NET_SUPPORTED"), XCB_ATOM_ATOM);
+        return std::find(supported.begin(), supported.end(), m_requestFrameExtents) !=
+               supported.end();
+    }
+
     // Left, right, top and bottom in the screen's pixels.
-    std::optional<std::array<uint32_t, 4>> frameOf(xcb_window_t window) const {
-        if (!windowManagerForecasts())
-            return std::nullopt;
-        if (auto known = extents(window))
-            return known;
+    std::optional<std::array<uint32_t, 4>> forecastFor(xcb_window_t window) const {
         requestForecast(window);
         QElapsedTimer waited;
         waited.start();
@@ -75,15 +79,6 @@ public:
     }
 
 private:
-    // A window manager that follows the desktop conventions says which of
-    // them it supports on the root window; without one nothing gets a frame.
-    bool windowManagerForecasts() const {
-        const std::vector<uint32_t> supported = cardinals(
-            m_connection, m_root, atom(m_connection, "_NET_SUPPORTED"), XCB_ATOM_ATOM);
-        return std::find(supported.begin(), supported.end(), m_requestFrameExtents) !=
-               supported.end();
-    }
-
     std::optional<std::array<uint32_t, 4>> extents(xcb_window_t window) const {
         const std::vector<uint32_t> values =
             cardinals(m_connection, window, m_frameExtents, XCB_ATOM_CARDINAL);
@@ -125,6 +120,9 @@ QMargins windowFrame(QWidget& window) {
         return {inner.left() - outer.left(), inner.top() - outer.top(),
                 outer.right() - inner.right(), outer.bottom() - inner.bottom()};
     }
+    const X11Frames frames(x11->connection());
+    if (!frames.windowManagerForecasts())
+        return {};
     // The window manager forecasts the frame of a native window from its
     // type, title and size hints. A stand-in with the same ones is asked, so
     // that the window itself stays as Qt would create it when it is shown.
@@ -135,14 +133,13 @@ QMargins windowFrame(QWidget& window) {
     standIn.create();
     standIn.setMinimumSize(window.minimumSize());
     standIn.setMaximumSize(window.maximumSize());
-    const auto frame =
-        X11Frames(x11->connection()).frameOf(static_cast<xcb_window_t>(standIn.winId()));
+    const auto frame = frames.forecastFor(static_cast<xcb_window_t>(standIn.winId()));
     if (!frame)
         return {};
     const qreal ratio = window.devicePixelRatioF();
     const auto [left, right, top, bottom] = *frame;
-    return {toWindowPixels(left, ratio), toWindowPixels(top, ratio),
-            toWindowPixels(right, ratio), toWindowPixels(bottom, ratio)};
+    return {toWindowPixels(left, ratio), toWindowPixels(top, ratio), toWindowPixels(right, ratio),
+            toWindowPixels(bottom, ratio)};
 }
 
 } // namespace platform

@@ -101,8 +101,8 @@ private Q_SLOTS:
                             << QColor(192, 192, 192) << "Liberation Sans" << 13.8;
         QTest::addRow("title") << "Label1" << QRect(88, 24, 86, 14) << cyan << QColor()
                                << "Liberation Serif" << 9.0;
-        QTest::addRow("edition") << "Label5" << QRect(94, 56, 80, 13) << yellow
-                                 << QColor(64, 0, 64) << "Liberation Sans" << 7.8;
+        QTest::addRow("edition") << "Label5" << QRect(94, 56, 80, 13) << yellow << QColor(64, 0, 64)
+                                 << "Liberation Sans" << 7.8;
         QTest::addRow("contact") << "Label4" << QRect(24, 128, 205, 70) << QColor(Qt::black)
                                  << QColor(Qt::white) << "Liberation Sans" << 7.8;
         QTest::addRow("rights") << "Label6" << QRect(67, 96, 115, 13) << cyan << QColor()
@@ -121,7 +121,8 @@ private Q_SLOTS:
                 qobject_cast<QPushButton*>(widget) ? QPalette::Button : QPalette::Window;
             QCOMPARE(widget->palette().color(role), back);
         }
-        QCOMPARE(widget->autoFillBackground(), back.isValid() && !qobject_cast<QPushButton*>(widget));
+        QCOMPARE(widget->autoFillBackground(),
+                 back.isValid() && !qobject_cast<QPushButton*>(widget));
         const QList<PaintedText> painted = PaintedTextRecorder::of(*widget);
         QVERIFY(!painted.isEmpty());
         for (const PaintedText& text : painted) {

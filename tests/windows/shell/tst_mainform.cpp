@@ -11,10 +11,10 @@
 
 #include <QAction>
 #include <QFontInfo>
+#include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
-#include <QLabel>
 #include <QPointer>
 #include <QPushButton>
 #include <QTest>
@@ -140,9 +140,9 @@ private Q_SLOTS:
         for (QAction* top : m_main->menuBar()->actions()) {
             shown << top->text();
             for (QAction* item : top->menu()->actions())
-                shown << (item->isSeparator() ? QStringLiteral("-")
-                                              : item->text() + QLatin1Char('\t') +
-                                                    item->shortcut().toString());
+                shown << (item->isSeparator()
+                              ? QStringLiteral("-")
+                              : item->text() + QLatin1Char('\t') + item->shortcut().toString());
         }
         QCOMPARE(shown, QStringList({"&File", "&Show Order Form\tCtrl+S", "&Exit\tCtrl+E",
                                      "&Order Form", "&Quendrel Software Information\tCtrl+D",
@@ -155,9 +155,15 @@ private Q_SLOTS:
     void commandsFromTheKeyboard_data() {
         QTest::addColumn<QList<QKeyCombination>>("keys");
         QTest::addColumn<QString>("outcome");
-        const auto alt = [](Qt::Key key) { return QKeyCombination(Qt::AltModifier, key); };
-        const auto ctrl = [](Qt::Key key) { return QKeyCombination(Qt::ControlModifier, key); };
-        const auto plain = [](Qt::Key key) { return QKeyCombination(key); };
+        const auto alt = [](Qt::Key key) {
+            return QKeyCombination(Qt::AltModifier, key);
+        };
+        const auto ctrl = [](Qt::Key key) {
+            return QKeyCombination(Qt::ControlModifier, key);
+        };
+        const auto plain = [](Qt::Key key) {
+            return QKeyCombination(key);
+        };
         QTest::addRow("Ctrl+S") << QList{ctrl(Qt::Key_S)} << "order window";
         QTest::addRow("Ctrl+D") << QList{ctrl(Qt::Key_D)} << "message Quendrel Software";
         QTest::addRow("Ctrl+A") << QList{ctrl(Qt::Key_A)} << "About window";

@@ -7,11 +7,11 @@
 
 #include <QElapsedTimer>
 #include <QFontInfo>
-#include <QScreen>
-#include <QTimer>
 #include <QLabel>
 #include <QPointer>
+#include <QScreen>
 #include <QTest>
+#include <QTimer>
 #include <optional>
 
 using windows::shell::MainForm;
