@@ -21,8 +21,8 @@ if __name__ == "__main__" and not os.environ.get(PRIVATE_SESSION):
 
 import pyatspi  # noqa: E402  (only inside the private session)
 
-from orderform_e2e import (Desktop, check, check_dated, check_equal, order_file,  # noqa: E402
-                           run_tests, today, wait_for)
+from documents import check_dated, order_file, today  # noqa: E402
+from orderform_e2e import Desktop, check, check_equal, run_tests, wait_for  # noqa: E402
 
 ORDER_TITLE = "Quendrel Software Order Form (USA)"
 ENTRIES = {

@@ -2,8 +2,9 @@
 """End-to-end scenarios: the installed program, used the way a person would,
 on a private X server. Each scenario is one CTest test:
 
-    scenarios.py start | save | print | order-later | exit | desktop-entry | about |
-                 close-order | close-main | large-text
+    scenarios.py start | save | print | order-later | exit | desktop-entry | close-order
+
+The shell windows' own scenarios are in shell_scenarios.py.
 
 Every desktop has a window manager (openbox), so the windows have frames.
 """
@@ -11,13 +12,13 @@ Every desktop has a window manager (openbox), so the windows have frames.
 import shlex
 import time
 
-from orderform_e2e import (DESKTOP_ENTRY, PLACEHOLDERS, SCREEN_HEIGHT, SCREEN_WIDTH, Desktop,
-                           check, check_dated, check_equal, order_file, pixels, print_jobs,
-                           printed_form, printed_lines, run_tests, today, wait_for)
+from documents import (PLACEHOLDERS, check_dated, order_file, print_jobs, printed_form,
+                       printed_lines, today)
+from orderform_e2e import (DESKTOP_ENTRY, SCREEN_HEIGHT, SCREEN_WIDTH, Desktop, check,
+                           check_equal, pixels, run_tests, wait_for)
 
 MAIN_TITLE = "^Order Form$"
 ORDER_TITLE = r"^Quendrel Software Order Form \(USA\)$"
-ABOUT_TITLE = "^ About Order Form$"
 
 
 # ---------------------------------------------------------------------------
@@ -27,14 +28,14 @@ ABOUT_TITLE = "^ About Order Form$"
 # at 120, 120; the catalogue frame at 6000, 240, the payment frame at 240,
 # 3075 and the "Total Due" frame at 2760, 2280.
 
-def _in_catalogue(left, top, width, height):
+def in_catalogue(left, top, width, height):
     return (6000 + left, 240 + top, width, height)
 
 
 PRODUCTS = {
-    0: _in_catalogue(240, 1440, 2535, 195),  # Tarvo Pairs  $19.95
-    3: _in_catalogue(240, 2160, 3015, 195),  # Tarvo Trio (3 Games)  $29.95
-    4: _in_catalogue(240, 240, 1455, 195),  # KUBLO$19.95
+    0: in_catalogue(240, 1440, 2535, 195),  # Tarvo Pairs  $19.95
+    3: in_catalogue(240, 2160, 3015, 195),  # Tarvo Trio (3 Games)  $29.95
+    4: in_catalogue(240, 240, 1455, 195),  # KUBLO$19.95
 }
 SALES_TAX_BOX = (2760 + 2400, 2280 + 2280, 495, 495)
 MONEY_ORDER = (240 + 240, 3075 + 480, 2052, 252)
@@ -43,9 +44,6 @@ SAVE_TO_FILE = (120 + 5880, 120 + 5400, 1692, 372)
 ORDER_LATER = (120 + 7560, 120 + 5400, 1692, 372)
 PRINT_ORDER_FORM = (120 + 5880, 120 + 5760, 3372, 372)
 ORDER_WINDOW_SIZE = (9612, 6516)  # client area
-ABOUT_OK = (360, 360, 732, 492)  # in the About window
-# Client areas at 96 dpi, in pixels: the main window's includes its menu bar.
-SIZES_AT_96_DPI = {"main": (525, 358), "order": (641, 434), "about": (251, 263)}
 
 
 def tick(window, box):
@@ -296,31 +294,6 @@ def exit_program():
         check_equal(program.wait_for_end(), 0, "exit status")
 
 
-def about():
-    """Ctrl+D shows the vendor's details in a message box titled with the
-    program's name; Ctrl+A opens the About window, its OK button closes it.
-    Both open in the middle of the screen, frame included."""
-    with Desktop("about") as desktop:
-        program, main = start_to_main_window(desktop)
-        main.press("ctrl+d")
-        box = wait_for(lambda: next((window for window in program.visible_windows()
-                                     if window != main and window.title() == "Order Form"),
-                                    None), 10, "a message box titled 'Order Form'")
-        check_centred(box, "the vendor information")
-        box.press("Return")
-        box.wait_until_closed()
-
-        main.press("ctrl+a")
-        window = program.wait_for_window(ABOUT_TITLE)
-        check_centred(window, "the About window")
-        check(window.has_icon(), "the About window has no icon")
-        push(window, ABOUT_OK)
-        window.wait_until_closed()
-        check(program.is_running() and main.is_visible(), "the main window went with the About")
-        main.press("ctrl+a")
-        program.wait_for_window(ABOUT_TITLE)
-
-
 def close_order():
     """Alt+F4, the window manager's close, loses the order like "Order
     Later"; the main window carries on."""
@@ -332,100 +305,6 @@ def close_order():
         first.wait_until_closed()
         check(program.is_running(), "the program ended with the order window")
         check_fresh_order(desktop, program, open_order_window(program, main))
-
-
-def close_main():
-    """The main window's close box ends the program at once, without asking."""
-    with Desktop("close-main") as desktop:
-        program, main = start_to_main_window(desktop)
-        main.click_close_box()
-        check_equal(program.wait_for_end(), 0, "exit status")
-
-
-# Controls whose captions come closest to their edges, as (left, top, width,
-# height) in twips in the client area.
-ORDER_CAPTIONS = {
-    "Save to File": SAVE_TO_FILE,
-    "Order Later": ORDER_LATER,
-    "Print Order Form": PRINT_ORDER_FORM,
-}
-# Products 4, 17 and 20 reach 12 or 15 twips under their right-hand
-# neighbours; only what they show of themselves counts.
-ORDER_BOXES = {f"product {index}": _in_catalogue(*place) for index, place in {
-    4: (240, 240, 1440, 195), 5: (1680, 240, 1575, 240), 12: (240, 480, 3015, 240),
-    17: (240, 960, 1680, 195), 19: (1920, 960, 1215, 195), 0: (240, 1440, 2535, 195),
-    1: (240, 1680, 2655, 225), 20: (240, 3120, 1680, 240), 21: (1920, 3120, 1332, 240),
-    11: (240, 2400, 2535, 195), 23: (240, 2640, 2535, 195)}.items()}
-ORDER_BOXES.update({"VISA": VISA, "Money Order": MONEY_ORDER,
-                    "American Express": (240 + 240, 3075 + 960, 2052, 252),
-                    "Master Card": (240 + 240, 3075 + 1440, 1692, 255),
-                    "Discover": (240 + 240, 3075 + 1200, 1335, 255)})
-ABOUT_WEB_ADDRESS = (480, 3120, 2892, 492)
-
-
-def _on_screen(twips_from, twips_to, scale):
-    """A control's edges in twips as screen pixels: Qt rounds them to its own
-    pixels, which the scale factor then enlarges."""
-    return round(pixels(twips_from) * scale), round(pixels(twips_to) * scale)
-
-
-def _ink(picture, columns, rows, back):
-    """Whether anything but the back colour shows in these columns and rows."""
-    return any(sum(abs(a - b) for a, b in zip(picture.colour(x, y), back)) > 150
-               for x in columns for y in rows)
-
-
-def check_captions_whole(window, scale, buttons=None, boxes=None):
-    """A caption cut off by its control's edge leaves its ink up to that
-    edge. A push button's caption must stop short of the bevel, inside which
-    a few columns stay the bare face; a check box's or option button's must
-    stop short of its right edge."""
-    picture = window.picture()
-    bevel = round(2 * scale)
-    for name, (left, top, width, height) in (buttons or {}).items():
-        x0, x1 = _on_screen(left, left + width, scale)
-        y0, y1 = _on_screen(top, top + height, scale)
-        middle = range((y0 + y1) // 2 - bevel, (y0 + y1) // 2 + bevel)
-        for columns in (range(x0 + bevel + 1, x0 + bevel + 3), range(x1 - bevel - 3, x1 - bevel - 1)):
-            check(not _ink(picture, columns, middle, picture.colour(columns[0], y0 + bevel + 1)),
-                  f"the caption of {name!r} reaches the edge of its button")
-    for name, (left, top, width, height) in (boxes or {}).items():
-        x0, x1 = _on_screen(left, left + width, scale)
-        y0, y1 = _on_screen(top, top + height, scale)
-        check(not _ink(picture, range(x1 - 3, x1 - 1), range(y0 + 1, y1 - 1), (192, 192, 192)),
-              f"the caption of {name!r} reaches the right edge of its control")
-
-
-def large_text():
-    """At 120 dpi and a scale factor of 2 every window is 2.5 times its size
-    at 96 dpi, centred, and the captions closest to their controls' edges
-    still show whole."""
-    screen = (2048, 1536)
-    with Desktop("large-text", screen=screen, text_dpi=120) as desktop:
-        program, main = start_to_main_window(desktop, environment={"QT_SCALE_FACTOR": "2"})
-        # Qt places windows in its own pixels, 2.5 screen pixels each.
-        tolerance = 3
-
-        def check_scaled(window, name):
-            width, height = SIZES_AT_96_DPI[name]
-            actual = window.geometry()[2:]
-            check(abs(actual[0] - width * 2.5) <= 1 and abs(actual[1] - height * 2.5) <= 1,
-                  f"the {name} window is {actual}, not 2.5 times {width} x {height}")
-            check_centred(window, f"the {name} window", screen, tolerance)
-
-        check_scaled(main, "main")
-        order = open_order_window(program, main)
-        check_scaled(order, "order")
-        check_captions_whole(order, 2.5, ORDER_CAPTIONS, ORDER_BOXES)
-        order.press("alt+F4")
-        order.wait_until_closed()
-        main.press("ctrl+a")
-        about_window = program.wait_for_window(ABOUT_TITLE)
-        check_scaled(about_window, "about")
-        # The focus rectangle goes to OK, away from the web address.
-        about_window.press("Tab")
-        time.sleep(0.5)
-        check_captions_whole(about_window, 2.5, {"web address": ABOUT_WEB_ADDRESS})
 
 
 def desktop_entry():
@@ -456,8 +335,5 @@ if __name__ == "__main__":
         "order-later": order_later,
         "exit": exit_program,
         "desktop-entry": desktop_entry,
-        "about": about,
         "close-order": close_order,
-        "close-main": close_main,
-        "large-text": large_text,
     })
