@@ -6,8 +6,6 @@ is one CTest test:
     shell_scenarios.py about | close-main | large-text
 """
 
-import time
-
 from orderform_e2e import Desktop, check, check_equal, pixels, run_tests, wait_for
 from scenarios import (MONEY_ORDER, ORDER_LATER, PRINT_ORDER_FORM, SAVE_TO_FILE, VISA,
                        check_centred, in_catalogue, open_order_window, push,
@@ -80,9 +78,14 @@ def _on_screen(twips_from, twips_to, scale):
 
 
 def _ink(picture, columns, rows, back):
-    """Whether anything but the back colour shows in these columns and rows."""
-    return any(sum(abs(a - b) for a, b in zip(picture.colour(x, y), back)) > 150
-               for x in columns for y in rows)
+    """Where something else than the back colour shows in these columns and
+    rows: (x, y, colour), or None."""
+    for x in columns:
+        for y in rows:
+            colour = picture.colour(x, y)
+            if sum(abs(a - b) for a, b in zip(colour, back)) > 150:
+                return x, y, colour
+    return None
 
 
 def check_captions_whole(window, scale, buttons=None, boxes=None):
@@ -96,14 +99,17 @@ def check_captions_whole(window, scale, buttons=None, boxes=None):
         x0, x1 = _on_screen(left, left + width, scale)
         y0, y1 = _on_screen(top, top + height, scale)
         middle = range((y0 + y1) // 2 - bevel, (y0 + y1) // 2 + bevel)
-        for columns in (range(x0 + bevel + 1, x0 + bevel + 3), range(x1 - bevel - 3, x1 - bevel - 1)):
-            check(not _ink(picture, columns, middle, picture.colour(columns[0], y0 + bevel + 1)),
-                  f"the caption of {name!r} reaches the edge of its button")
+        for columns in (range(x0 + bevel + 1, x0 + bevel + 3),
+                        range(x1 - bevel - 3, x1 - bevel - 1)):
+            face = picture.colour(columns[0], y0 + bevel + 1)
+            ink = _ink(picture, columns, middle, face)
+            check(not ink, f"the caption of {name!r} reaches the edge of its button: {ink} on "
+                           f"the face {face}")
     for name, (left, top, width, height) in (boxes or {}).items():
         x0, x1 = _on_screen(left, left + width, scale)
         y0, y1 = _on_screen(top, top + height, scale)
-        check(not _ink(picture, range(x1 - 3, x1 - 1), range(y0 + 1, y1 - 1), (192, 192, 192)),
-              f"the caption of {name!r} reaches the right edge of its control")
+        ink = _ink(picture, range(x1 - 3, x1 - 1), range(y0 + 1, y1 - 1), (192, 192, 192))
+        check(not ink, f"the caption of {name!r} reaches the right edge of its control: {ink}")
 
 
 def large_text():
@@ -134,7 +140,6 @@ def large_text():
         check_scaled(about_window, "about")
         # The focus rectangle goes to OK, away from the web address.
         about_window.press("Tab")
-        time.sleep(0.5)
         check_captions_whole(about_window, 2.5, {"web address": ABOUT_WEB_ADDRESS})
 
 
