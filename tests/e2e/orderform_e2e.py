@@ -146,9 +146,6 @@ class Picture:
         self._order = "<" if byte_order == 0 else ">"
         self._data = taken.stdout[header_size + colours * 12:]
 
-    def same_as(self, other):
-        return (self.width, self.height, self._data) == (other.width, other.height, other._data)
-
     def colour(self, x, y):
         """(red, green, blue) at pixel (x, y)."""
         (value,) = struct.unpack_from(self._order + "I", self._data,
@@ -198,16 +195,8 @@ class Window:
         return (left - frame_left, top - frame_top, width + frame_left + frame_right,
                 height + frame_top + frame_bottom)
 
-    def picture(self, timeout=10):
-        """What the window shows once it has finished painting: the same in
-        two pictures taken a moment apart (a blinking text cursor may take
-        a few tries)."""
-        def settled():
-            first = Picture(self.id)
-            time.sleep(0.2)
-            second = Picture(self.id)
-            return second if first.same_as(second) else None
-        return wait_for(settled, timeout, f"{self!r} to finish painting", interval=0)
+    def picture(self):
+        return Picture(self.id)
 
     def has_icon(self):
         return x_property(self.id, "_NET_WM_ICON") is not None
