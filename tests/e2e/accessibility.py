@@ -21,8 +21,8 @@ if __name__ == "__main__" and not os.environ.get(PRIVATE_SESSION):
 
 import pyatspi  # noqa: E402  (only inside the private session)
 
-from orderform_e2e import (Desktop, check, check_dated, check_equal, order_file,  # noqa: E402
-                           run_tests, today, wait_for)
+from documents import check_dated, order_file, today  # noqa: E402
+from orderform_e2e import Desktop, check, check_equal, run_tests, wait_for  # noqa: E402
 
 ORDER_TITLE = "Quendrel Software Order Form (USA)"
 ENTRIES = {
@@ -59,7 +59,7 @@ def program_on_bus(pid):
             if application is not None and application.get_process_id() == pid:
                 return application
         return None
-    return wait_for(probe, 20, "the program on the accessibility bus", interval=0.1)
+    return wait_for(probe, 60, "the program on the accessibility bus", interval=0.1)
 
 
 def do_action(node, action):
@@ -73,8 +73,21 @@ def is_enabled(node):
     return node.getState().contains(pyatspi.STATE_ENABLED)
 
 
+def accessibility_bus_ready():
+    """The accessibility bus and its registry answer: asking the registry for
+    the desktop starts both on demand. The program starts only then, so that
+    it never registers with a registry still on its way up."""
+    def probe():
+        try:
+            return pyatspi.Registry.getDesktop(0).childCount >= 0
+        except Exception:  # not up yet
+            return False
+    wait_for(probe, 60, "the accessibility bus", interval=0.1)
+
+
 def save_through_the_bus():
     with Desktop("accessibility") as desktop:
+        accessibility_bus_ready()
         program = desktop.start_program(environment={
             "QT_LINUX_ACCESSIBILITY_ALWAYS_ON": "1",
             "DBUS_SESSION_BUS_ADDRESS": os.environ["DBUS_SESSION_BUS_ADDRESS"],

@@ -2,9 +2,11 @@
 program on, and the means to use it the way a person would.
 
 A Desktop is a private X server (Xvfb, 1024 x 768 pixels at 96 dpi, on a free
-display), a private CUPS scheduler with one paused queue, and the program
-started in a fresh working folder. Everything it starts is stopped by
-its process id when the `with` block ends, whether the test passed or not.
+display) with a window manager (openbox) that frames the windows, a private
+CUPS scheduler with one paused queue, and the program started in a fresh
+working folder. Each is ready before the next starts. Everything it starts is
+stopped by its process id when the `with` block ends, whether the test passed
+or not.
 
     with Desktop("save") as desktop:
         program = desktop.start_program()
@@ -14,7 +16,9 @@ its process id when the `with` block ends, whether the test passed or not.
 
 The program is driven only through the X server with xdotool: key presses,
 typing and clicks at positions inside a window, computed from the twips of
-the window's layout (15 twips to the pixel at 96 dpi).
+the window's layout (15 twips to the pixel at 96 dpi). Characters that a US
+keyboard lacks are bound to spare keys before the program starts
+(EXTRA_CHARACTERS), so that typing them never remaps a key under its feet.
 
 Standard library only; the tests run with the system's /usr/bin/python3.
 """
@@ -23,16 +27,18 @@ import difflib
 import os
 import shutil
 import signal
+import struct
 import subprocess
 import sys
 import tempfile
 import time
-import xml.etree.ElementTree as ElementTree
 from pathlib import Path
 
 SCREEN_WIDTH = 1024
 SCREEN_HEIGHT = 768
 TWIPS_PER_PIXEL = 15
+# What the tests type beyond a US keyboard's keys.
+EXTRA_CHARACTERS = "\u00e9\u00c9"
 
 # Set by CTest (tests/e2e/CMakeLists.txt); the defaults suit a run by hand
 # from the source folder after `cmake --install build --prefix build/e2e-prefix`.
@@ -117,10 +123,40 @@ def xdotool(*arguments, check_status=True):
     return result.stdout
 
 
+def x_property(window, name):
+    """The values of a window property as xprop shows them, or None."""
+    shown = subprocess.run(["xprop", "-id", str(window), name], capture_output=True, text=True,
+                           timeout=30).stdout
+    if "=" not in shown:
+        return None
+    return [value.strip() for value in shown.split("=", 1)[1].split(",")]
+
+
+class Picture:
+    """What a window shows, pixel by pixel, as xwd takes it from the X server."""
+
+    def __init__(self, window_id):
+        taken = subprocess.run(["xwd", "-id", str(window_id), "-silent"], capture_output=True,
+                               timeout=30)
+        check(taken.returncode == 0, f"xwd -id {window_id} failed: {taken.stderr!r}")
+        (header_size, _, pixmap_format, _, self.width, self.height, _, byte_order, _, _, _,
+         bits_per_pixel, self._bytes_per_line, _, *_, colours) = struct.unpack(
+            ">20I", taken.stdout[:80])
+        check(pixmap_format == 2 and bits_per_pixel == 32, "xwd gave no 32-bit picture")
+        self._order = "<" if byte_order == 0 else ">"
+        self._data = taken.stdout[header_size + colours * 12:]
+
+    def colour(self, x, y):
+        """(red, green, blue) at pixel (x, y)."""
+        (value,) = struct.unpack_from(self._order + "I", self._data,
+                                      y * self._bytes_per_line + 4 * x)
+        return (value >> 16) & 0xFF, (value >> 8) & 0xFF, value & 0xFF
+
+
 class Window:
     """A top-level window of the program on the private X server. Positions
-    are relative to the window's top left corner; without a window manager
-    there is no frame, so that is the corner of the client area."""
+    are relative to the top left corner of its client area, inside the
+    window manager's frame."""
 
     def __init__(self, window_id, program):
         self.id = window_id
@@ -136,10 +172,34 @@ class Window:
         return xdotool("getwindowname", self.id, check_status=False).rstrip("\n")
 
     def geometry(self):
-        """(left, top, width, height) on the screen, in pixels."""
-        fields = dict(line.split("=", 1) for line in
-                      xdotool("getwindowgeometry", "--shell", self.id).split())
-        return tuple(int(fields[key]) for key in ("X", "Y", "WIDTH", "HEIGHT"))
+        """(left, top, width, height) of the client area on the screen, in pixels."""
+        shown = subprocess.run(["xwininfo", "-id", str(self.id)], capture_output=True,
+                               text=True, timeout=30)
+        check(shown.returncode == 0, f"xwininfo -id {self.id} failed: {shown.stderr}")
+        fields = dict(line.strip().split(":", 1) for line in shown.stdout.splitlines()
+                      if ":" in line)
+        return tuple(int(fields[key]) for key in
+                     ("Absolute upper-left X", "Absolute upper-left Y", "Width", "Height"))
+
+    def frame(self):
+        """(left, right, top, bottom): the window manager's frame around the
+        client area, once the window manager has framed the window."""
+        extents = wait_for(lambda: x_property(self.id, "_NET_FRAME_EXTENTS"), 10,
+                           f"the frame of {self!r}")
+        return tuple(int(value) for value in extents)
+
+    def outer_geometry(self):
+        """(left, top, width, height) of the window with its frame."""
+        frame_left, frame_right, frame_top, frame_bottom = self.frame()
+        left, top, width, height = self.geometry()
+        return (left - frame_left, top - frame_top, width + frame_left + frame_right,
+                height + frame_top + frame_bottom)
+
+    def picture(self):
+        return Picture(self.id)
+
+    def has_icon(self):
+        return x_property(self.id, "_NET_WM_ICON") is not None
 
     def is_visible(self):
         return self in self.program.visible_windows()
@@ -153,18 +213,28 @@ class Window:
         xdotool("key", "--clearmodifiers", "--delay", 40, *keys)
 
     def type(self, text):
+        unbound = sorted({c for c in text if ord(c) > 0x7e and c not in EXTRA_CHARACTERS})
+        check(not unbound, f"add {unbound} to EXTRA_CHARACTERS: xdotool would remap a key "
+                           "for them while the program reads the keyboard")
         self.focus()
         xdotool("type", "--clearmodifiers", "--delay", 25, text)
 
     def click(self, x, y):
-        """A left click at pixel (x, y) of the window."""
+        """A left click at pixel (x, y) of the client area."""
         xdotool("mousemove", "--window", self.id, "--sync", x, y)
         xdotool("click", 1)
 
     def click_twips(self, left, top):
         self.click(pixels(left), pixels(top))
 
-    def wait_until_closed(self, timeout=10):
+    def click_close_box(self):
+        """Clicks the close box at the right end of the title bar."""
+        left, top, width, _ = self.outer_geometry()
+        frame_top = self.frame()[2]
+        xdotool("mousemove", "--sync", left + width - 1 - frame_top // 2, top + frame_top // 2)
+        xdotool("click", 1)
+
+    def wait_until_closed(self, timeout=30):
         wait_for(lambda: not self.is_visible(), timeout, f"{self!r} to close")
 
 
@@ -186,7 +256,7 @@ class Program:
                         check_status=False).split()
         return Window(int(found[0]), self) if found else None
 
-    def wait_for_window(self, title, timeout=10):
+    def wait_for_window(self, title, timeout=30):
         return wait_for(lambda: self.find_window(title), timeout, f"a window titled {title!r}")
 
     def is_running(self):
@@ -199,7 +269,7 @@ class Program:
         except subprocess.TimeoutExpired:
             raise TestFailure(f"the program was still running after {timeout} s") from None
 
-    def message_box(self, title, timeout=10):
+    def message_box(self, title, timeout=30):
         """The message box with this exact title, once it shows."""
         return self.wait_for_window(f"^{_regex_escape(title)}$", timeout)
 
@@ -213,18 +283,23 @@ def _regex_escape(text):
 # The private desktop
 
 class Desktop:
-    """A private X server, a private CUPS scheduler and a scratch folder with
-    the program's working folder ("work") and home ("home")."""
+    """A private X server with a window manager, a private CUPS scheduler and a
+    scratch folder with the program's working folder ("work") and home
+    ("home"). `text_dpi` sets the desktop's font resolution (Xft.dpi) before
+    the program starts."""
 
-    def __init__(self, name):
+    def __init__(self, name, screen=(SCREEN_WIDTH, SCREEN_HEIGHT), text_dpi=None):
         self.name = name
+        self.screen = screen
+        self.text_dpi = text_dpi
         self.scratch = Path(tempfile.mkdtemp(prefix=f"orderform-e2e-{name}-"))
         # Run as root, the CUPS scheduler does some of its work as the user lp.
         self.scratch.chmod(0o755)
         self.work = self.scratch / "work"
         self.home = self.scratch / "home"
         self.runtime = self.scratch / "runtime"
-        for folder in (self.work, self.home, self.runtime):
+        self.window_manager_home = self.scratch / "window-manager"
+        for folder in (self.work, self.home, self.runtime, self.window_manager_home):
             folder.mkdir(mode=0o700)
         self.display = None
         self.cups = None
@@ -234,6 +309,10 @@ class Desktop:
     def __enter__(self):
         try:
             self._start_x_server()
+            self._bind_extra_characters()
+            if self.text_dpi:
+                self._x_command(["xrdb", "-merge"], f"Xft.dpi: {self.text_dpi}\n")
+            self._start_window_manager()
             self._start_printers()
         except BaseException:
             self._stop_everything(failed=True)
@@ -259,8 +338,12 @@ class Desktop:
         # Xvfb picks a free display number itself and writes it to the pipe.
         reader, writer = os.pipe()
         try:
-            self._start("X server", ["Xvfb", "-displayfd", str(writer), "-screen", "0",
-                                     f"{SCREEN_WIDTH}x{SCREEN_HEIGHT}x24", "-dpi", "96",
+            # -noreset: the server keeps running as it is, and keeps its key
+            # map and resources, when its last client goes; otherwise it
+            # resets then, and a client connecting at that moment fails.
+            width, height = self.screen
+            self._start("X server", ["Xvfb", "-displayfd", str(writer), "-noreset", "-screen",
+                                     "0", f"{width}x{height}x24", "-dpi", "96",
                                      "-nolisten", "tcp"], "xvfb.log", pass_fds=(writer,))
         finally:
             os.close(writer)
@@ -272,6 +355,40 @@ class Desktop:
         os.environ["DISPLAY"] = self.display  # for xdotool
         os.environ.pop("WAYLAND_DISPLAY", None)
 
+    def _x_command(self, command, text=None):
+        done = subprocess.run(command, input=text, capture_output=True, text=True, timeout=60)
+        check(done.returncode == 0, f"{' '.join(command)} failed: {done.stderr}")
+        return done.stdout
+
+    def _bind_extra_characters(self):
+        """Binds each of EXTRA_CHARACTERS to a key of its own that the key map
+        leaves empty."""
+        spare = [int(line.split()[1]) for line in self._x_command(["xmodmap", "-pke"]).splitlines()
+                 if line.split()[2:] == ["="] and int(line.split()[1]) > 8]
+        characters = sorted(set(EXTRA_CHARACTERS))
+        check(len(characters) <= len(spare), "too few spare keys for EXTRA_CHARACTERS")
+        # Latin-1 characters have their code point as key symbol; the others
+        # 0x1000000 plus it.
+        bindings = [f"keycode {code} = 0x{ord(c) if ord(c) < 0x100 else 0x1000000 + ord(c):x}"
+                    for code, c in zip(reversed(spare), characters)]
+        self._x_command(["xmodmap", "-"], "\n".join(bindings) + "\n")
+
+    def _start_window_manager(self):
+        """openbox with its default settings; ready once it has announced
+        itself on the root window, as window managers do."""
+        self._start("window manager", ["openbox", "--sm-disable"], "openbox.log",
+                    env={"PATH": os.environ.get("PATH", "/usr/bin:/bin"),
+                         "HOME": str(self.window_manager_home),
+                         "XDG_RUNTIME_DIR": str(self.runtime), "DISPLAY": self.display,
+                         "LANG": "C.UTF-8"})
+        wait_for(self._window_manager_ready, 30, "the window manager", interval=0.05)
+
+    @staticmethod
+    def _window_manager_ready():
+        shown = subprocess.run(["xprop", "-root", "_NET_SUPPORTING_WM_CHECK", "_NET_SUPPORTED"],
+                               capture_output=True, text=True, timeout=30).stdout
+        return "window id #" in shown and "_NET_REQUEST_FRAME_EXTENTS" in shown
+
     def _start_printers(self):
         """The tests' own CUPS scheduler (tests/fixtures/cups/private-cupsd)
         with one paused queue, "form", the default destination, A4 paper."""
@@ -282,7 +399,7 @@ class Desktop:
         # The scheduler runs in the background of the script; it keeps its
         # process id in <folder>/cupsd.pid, by which it is stopped.
         started = subprocess.run(["bash", str(PRIVATE_CUPSD), "start", str(folder), str(socket),
-                                  "form:default:a4"], capture_output=True, text=True, timeout=60)
+                                  "form:default:a4"], capture_output=True, text=True, timeout=150)
         self._processes.append(("CUPS scheduler", _CupsScheduler(folder)))
         check(started.returncode == 0, f"the CUPS scheduler did not start: {started.stderr}")
         self.cups_environment = {
@@ -371,216 +488,3 @@ def _stop(process):
     except subprocess.TimeoutExpired:
         process.kill()
         process.wait(5)
-
-
-# ---------------------------------------------------------------------------
-# What the program wrote and printed
-
-def today(timezone="UTC"):
-    """The date as the documents write it, mm-dd-yy, in the program's time zone."""
-    os.environ["TZ"] = timezone
-    time.tzset()
-    return time.strftime("%m-%d-%y")
-
-
-def print_jobs(desktop):
-    """The ids of the jobs in the private scheduler's queue "form"."""
-    listed = subprocess.run(["lpstat", "-o", "form"], capture_output=True, text=True,
-                            env={**os.environ, **desktop.cups_environment}, timeout=30)
-    check(listed.returncode == 0, f"lpstat failed: {listed.stderr}")
-    return [int(line.split()[0].rsplit("-", 1)[1]) for line in listed.stdout.splitlines()
-            if line.strip()]
-
-
-def printed_lines(pdf, inset=18.0):
-    """The text of a PDF of fixed-pitch lines as it reads on paper: the lines
-    of each page, with their leading spaces counted in characters from the
-    left edge of the printable area (`inset` points from the paper's edges),
-    without trailing spaces and without empty lines at the end of a page."""
-    result = subprocess.run(["pdftotext", "-bbox", str(pdf), "-"], capture_output=True,
-                            timeout=30)
-    check(result.returncode == 0, f"pdftotext failed: {result.stderr!r}")
-    root = ElementTree.fromstring(result.stdout)
-    pages = [[(float(word.get("xMin")), float(word.get("yMin")),
-               float(word.get("xMax")), float(word.get("yMax")), word.text or "")
-              for word in page.iter() if word.tag.endswith("word")]
-             for page in root.iter() if page.tag.endswith("page")]
-    words = [word for page in pages for word in page]
-    check(words, f"no text in {pdf}")
-    pitch = sum(right - left for left, _, right, _, _ in words) / sum(
-        len(text) for *_, text in words)
-
-    result_pages = []
-    for page in pages:
-        rows = {}
-        for left, top, _, bottom, text in page:
-            row = max(round((top - inset) / (bottom - top)), 0)
-            column = max(round((left - inset) / pitch), 0)
-            rows.setdefault(row, {})[column] = text
-        lines = [""] * (max(rows) + 1 if rows else 0)
-        for row, columns in rows.items():
-            line = ""
-            for column in sorted(columns):
-                line += " " * (column - len(line)) if len(line) < column else (" " if line else "")
-                line += columns[column]
-            lines[row] = line
-        result_pages.append(lines)
-    return result_pages
-
-
-def as_on_paper(lines):
-    """Expected lines as printed_lines() gives them back."""
-    lines = [line.rstrip(" ") for line in lines]
-    while lines and not lines[-1]:
-        lines.pop()
-    return lines
-
-
-# ---------------------------------------------------------------------------
-# The two documents as they should come out: the saved ORDER.TXT and the
-# printed form, line by line, for an order described by
-#   fee_lines  the ticked products' lines, in catalogue order
-#   sub_total, total  the amounts as the window shows them, without the "$"
-#   tax        None, or (the unrounded tax as plain digits, the rounded
-#              amount), such as (".6442625", "0.64"): the saved file spaces the
-#              tax amount by the length of the unrounded one
-#   payment    the payment line, such as "VISA Payment"
-#   card       None, or the cardholder's name, card number and expiry date
-#   customer   name, address, city, state, zip, phone and email
-# Every amount stands right-aligned in the nine columns after its "$".
-
-VENDOR_LINES = ["Quendrel Software", "PO BOX 4417", "Springfield, MO 65801-4417  USA"]
-CONTACT_LINES = ["* FAX:     1-800-555-0147", "* Phone:   1-800-555-0123",
-                 "* E-MAIL:  orders@quendrel.example"]
-PLACEHOLDERS = {
-    "name": "(Enter Your Full Name)",
-    "address": "(Address)",
-    "city": "(City)",
-    "state": "(State/Country)",
-    "zip": "(Zip/Post Code)",
-    "phone": "(Telephone Number)",
-    "email": "(E-Mail Address)",
-}
-
-
-def _amount(amount):
-    return amount.rjust(9)
-
-
-def _customer_lines(customer, indent):
-    return [
-        indent + customer["name"] + " ",
-        indent + customer["address"],
-        indent + customer["city"] + ", " + customer["state"] + "  " + customer["zip"],
-        "",
-        indent + "Phone:  " + customer["phone"],
-        indent + "E-Mail: " + customer["email"],
-    ]
-
-
-def _card_lines(card, indent):
-    if not card:
-        return []
-    name, number, expiry = card
-    return [indent + "Cardholder Name:      " + name, indent + "Card Number:          " + number,
-            indent + "Card Expiration Date: " + expiry, ""]
-
-
-def order_file(date, fee_lines, sub_total, total, payment, customer, tax=None, card=None):
-    """ORDER.TXT as bytes: Windows-1252, every line ended by CR LF."""
-    tax_lines = []
-    if tax:
-        unrounded, rounded = tax
-        tax_lines = ["MO Sales Tax:  $" + " " * max(10 - len(unrounded), 0) + rounded]
-    lines = [
-        " " * 13 + "Quendrel Software Order Form  " + date,
-        "-" * 62,
-        "All lines of this form must be completed in full for us to",
-        "process your order. NO C.O.D. ORDERS.",
-        "",
-        *[" " * 13 + line for line in VENDOR_LINES],
-        "",
-        "CREDIT CARD ORDER OPTIONS (VISA, MasterCard, Discover, AmEx):",
-        *["  " + line for line in CONTACT_LINES],
-        "-" * 62,
-        *[" " * 9 + line for line in fee_lines],
-        "",
-        "   Sub-Total:  $" + _amount(sub_total),
-        *tax_lines,
-        "    Shipping:  $" + _amount("4.00"),
-        " " * 15 + "-" * 11,
-        "       TOTAL:  $" + _amount(total),
-        " " * 15 + "=" * 11,
-        "",
-        " " * 12 + payment,
-        "",
-        *_card_lines(card, " " * 12),
-        "The registered version is supplied on a 3.5 HD diskette.",
-        "",
-        *_customer_lines(customer, " " * 12),
-        "-" * 65,
-        " Comments (Continue on Back if Needed): ",
-        "",
-        "",
-        "-" * 65,
-        "",
-        "Purchaser's Printed Name: " + "_" * 36,
-        "",
-        " " * 15 + "Signature: " + "_" * 36,
-        "",
-    ]
-    return "".join(line + "\r\n" for line in lines).encode("cp1252")
-
-
-def printed_form(date, fee_lines, sub_total, total, payment, customer, tax=None, card=None):
-    """The printed form's lines, as they should read on paper."""
-    lines = [
-        " " * 19 + "Quendrel Software Order Form  " + date,
-        " " * 6 + "-" * 62,
-        " " * 6 + "All lines of this form must be completed in full for us to",
-        " " * 6 + "process your order. NO C.O.D. ORDERS.",
-        "",
-        *[" " * 19 + line for line in VENDOR_LINES],
-        "",
-        " " * 6 + "CREDIT CARD ORDER OPTIONS (VISA, MasterCard, Discover, AmEx):",
-        "",
-        *[" " * 7 + line for line in CONTACT_LINES],
-        " " * 6 + "-" * 62,
-        *[" " * 9 + line for line in fee_lines],
-        "",
-        " " * 9 + "Sub-Total:  $" + _amount(sub_total),
-        *([" " * 6 + "MO Sales Tax:  $" + _amount(tax[1])] if tax else []),
-        " " * 10 + "Shipping:  $" + _amount("4.00"),
-        " " * 21 + "-" * 11,
-        " " * 13 + "TOTAL:  $" + _amount(total),
-        " " * 21 + "=" * 11,
-        "",
-        " " * 18 + payment,
-        "",
-        *_card_lines(card, " " * 18),
-        " " * 4 + "The registered version is supplied on a 3.5 HD diskette.",
-        "",
-        *_customer_lines(customer, " " * 18),
-        " " * 6 + "-" * 65,
-        " " * 7 + "Comments (Continue on Back if Needed): ",
-        "",
-        "",
-        "",
-        " " * 6 + "-" * 65,
-        "",
-        " " * 6 + "Purchaser's Printed Name: " + "_" * 38,
-        "",
-        " " * 21 + "Signature: " + "_" * 38,
-        "",
-    ]
-    return as_on_paper(lines)
-
-
-def check_dated(actual, expected_for, before, what):
-    """Compares with the document expected for the date taken before the
-    action (today()), or for the date after it should midnight have passed."""
-    after = today()
-    expected = expected_for(before)
-    if actual != expected and before != after:
-        expected = expected_for(after)
-    check_same_lines(actual, expected, what)

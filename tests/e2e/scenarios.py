@@ -2,17 +2,22 @@
 """End-to-end scenarios: the installed program, used the way a person would,
 on a private X server. Each scenario is one CTest test:
 
-    scenarios.py start | save | print | order-later | exit | desktop-entry |
+    scenarios.py start | save | print | order-later | exit | desktop-entry | close-order |
                  mouse-only | keyboard-only
+
+The shell windows' own scenarios are in shell_scenarios.py.
+
+Every desktop has a window manager (openbox), so the windows have frames.
 """
 
 import shlex
 import time
 from pathlib import Path
 
-from orderform_e2e import (DESKTOP_ENTRY, PLACEHOLDERS, SCREEN_HEIGHT, SCREEN_WIDTH, Desktop,
-                           check, check_dated, check_equal, order_file, pixels, print_jobs,
-                           printed_form, printed_lines, run_tests, today, wait_for)
+from documents import (PLACEHOLDERS, check_dated, order_file, print_jobs, printed_form,
+                       printed_lines, today)
+from orderform_e2e import (DESKTOP_ENTRY, SCREEN_HEIGHT, SCREEN_WIDTH, Desktop, check,
+                           check_equal, pixels, run_tests, wait_for)
 
 MAIN_TITLE = "^Order Form$"
 ORDER_TITLE = r"^Quendrel Software Order Form \(USA\)$"
@@ -25,14 +30,14 @@ ORDER_TITLE = r"^Quendrel Software Order Form \(USA\)$"
 # at 120, 120; the catalogue frame at 6000, 240, the payment frame at 240,
 # 3075 and the "Total Due" frame at 2760, 2280.
 
-def _in_catalogue(left, top, width, height):
+def in_catalogue(left, top, width, height):
     return (6000 + left, 240 + top, width, height)
 
 
 PRODUCTS = {
-    0: _in_catalogue(240, 1440, 2535, 195),  # Tarvo Pairs  $19.95
-    3: _in_catalogue(240, 2160, 3015, 195),  # Tarvo Trio (3 Games)  $29.95
-    4: _in_catalogue(240, 240, 1455, 195),  # KUBLO$19.95
+    0: in_catalogue(240, 1440, 2535, 195),  # Tarvo Pairs  $19.95
+    3: in_catalogue(240, 2160, 3015, 195),  # Tarvo Trio (3 Games)  $29.95
+    4: in_catalogue(240, 240, 1455, 195),  # KUBLO$19.95
 }
 SALES_TAX_BOX = (2760 + 2400, 2280 + 2280, 495, 495)
 MONEY_ORDER = (240 + 240, 3075 + 480, 2052, 252)
@@ -82,16 +87,18 @@ def push(window, button):
     window.click_twips(left + width // 2, top + height // 2)
 
 
-def check_centred(window, what):
-    left, top, width, height = window.geometry()
-    check(abs(left - (SCREEN_WIDTH - width) / 2) <= 1 and
-          abs(top - (SCREEN_HEIGHT - height) / 2) <= 1,
-          f"{what} at {left}, {top} ({width} x {height}) is not centred on the screen")
+def check_centred(window, what, screen=(SCREEN_WIDTH, SCREEN_HEIGHT), tolerance=2):
+    """The window with its frame lies in the middle of the screen."""
+    left, top, width, height = window.outer_geometry()
+    check(abs(left - (screen[0] - width) / 2) <= tolerance and
+          abs(top - (screen[1] - height) / 2) <= tolerance,
+          f"{what} with its frame at {left}, {top} ({width} x {height}) is not centred on "
+          f"the {screen[0]} x {screen[1]} screen")
 
 
 def start_to_main_window(desktop, **options):
     program = desktop.start_program(**options)
-    return program, program.wait_for_window(MAIN_TITLE, timeout=15)
+    return program, program.wait_for_window(MAIN_TITLE, timeout=30)
 
 
 def open_order_window(program, main, keys="ctrl+s"):
@@ -186,7 +193,8 @@ def start():
         shown = time.monotonic()
         check_centred(splash, "the splash window")
         # 2930 x 1500 twips, frame included, on a 1024 x 768 screen.
-        check_equal(splash.geometry()[2:], (pixels(2930), pixels(1500)), "splash window size")
+        check_equal(splash.outer_geometry()[2:], (pixels(2930), pixels(1500)),
+                    "splash window size")
 
         main = program.wait_for_window(MAIN_TITLE, timeout=10)
         lasted = time.monotonic() - shown
@@ -194,11 +202,13 @@ def start():
         wait_for(lambda: not splash.is_visible(), 5, "the splash window to close")
         check_equal(program.visible_windows(), [main], "windows once the main window is up")
         check_centred(main, "the main window")
+        check(main.has_icon(), "the main window has no icon")
 
         order = open_order_window(program, main)
         check_equal(order.geometry()[2:], tuple(map(pixels, ORDER_WINDOW_SIZE)),
                     "order window size")
         check_centred(order, "the order window")
+        check(not order.has_icon(), "the order window shows an icon")
 
 
 def save():
@@ -269,27 +279,38 @@ def order_later():
     with Desktop("order-later") as desktop:
         program, main = start_to_main_window(desktop)
         first = open_order_window(program, main)
-        first.type(CUSTOMER["name"])
-        tick(first, PRODUCTS[0])
-        tick_sales_tax(first)
-        tick(first, VISA)
+        start_an_order(first)
         push(first, ORDER_LATER)
         first.wait_until_closed()
         check(program.is_running(), "the program ended with the order window")
 
         second = open_order_window(program, main, "ctrl+o")
         check_centred(second, "the order window opened again")
-        push(second, SAVE_TO_FILE)
-        answer(program, "Quendrel Software - Data Missing", "Return")
-        check_equal(list(desktop.work.iterdir()), [], "files after saving nothing")
+        check_fresh_order(desktop, program, second)
 
-        tick(second, PRODUCTS[4])
-        date = today()
-        content = saved_file(desktop, program, second)
-        check_dated(content, lambda day: order_file(
-            day, ["KUBLO Registration Fee: $19.95"], "19.95", "23.95",
-            "Check Enclosed (Payable to 'Quendrel Software')", PLACEHOLDERS),
-            date, "ORDER.TXT of the fresh window")
+
+def start_an_order(window):
+    window.type(CUSTOMER["name"])
+    tick(window, PRODUCTS[0])
+    tick_sales_tax(window)
+    tick(window, VISA)
+
+
+def check_fresh_order(desktop, program, window):
+    """Nothing of an earlier order is left in the window: saving finds
+    nothing ticked, and once one product is ticked the file shows the
+    prompts and the first payment method."""
+    push(window, SAVE_TO_FILE)
+    answer(program, "Quendrel Software - Data Missing", "Return")
+    check_equal(list(desktop.work.iterdir()), [], "files after saving nothing")
+
+    tick(window, PRODUCTS[4])
+    date = today()
+    content = saved_file(desktop, program, window)
+    check_dated(content, lambda day: order_file(
+        day, ["KUBLO Registration Fee: $19.95"], "19.95", "23.95",
+        "Check Enclosed (Payable to 'Quendrel Software')", PLACEHOLDERS),
+        date, "ORDER.TXT of the fresh window")
 
 
 def mouse_only():
@@ -364,6 +385,19 @@ def exit_program():
         check_equal(program.wait_for_end(), 0, "exit status")
 
 
+def close_order():
+    """Alt+F4, the window manager's close, loses the order like "Order
+    Later"; the main window carries on."""
+    with Desktop("close-order") as desktop:
+        program, main = start_to_main_window(desktop)
+        first = open_order_window(program, main)
+        start_an_order(first)
+        first.press("alt+F4")
+        first.wait_until_closed()
+        check(program.is_running(), "the program ended with the order window")
+        check_fresh_order(desktop, program, open_order_window(program, main))
+
+
 def desktop_entry():
     """The installed desktop entry starts the program in the home folder,
     wherever the launcher itself runs: ORDER.TXT goes there."""
@@ -392,6 +426,7 @@ if __name__ == "__main__":
         "order-later": order_later,
         "exit": exit_program,
         "desktop-entry": desktop_entry,
+        "close-order": close_order,
         "mouse-only": mouse_only,
         "keyboard-only": keyboard_only,
     })

@@ -2,6 +2,7 @@
 
 #include "platform/desktop/DisplayInfo.h"
 #include "platform/desktop/Twips.h"
+#include "platform/desktop/WindowFrame.h"
 
 #include <QWidget>
 #include <cmath>
@@ -10,14 +11,17 @@ namespace platform {
 
 void centreOnScreen(QWidget& window) {
     const QSize screen = DisplayInfo::current().screenSize();
-    // The frame is only known once the window manager has framed the window.
-    const QSize outer = window.frameGeometry().size().expandedTo(window.size());
+    const QMargins frame = windowFrame(window);
+    const QSize outer = window.size().grownBy(frame);
     const float top = static_cast<float>(twips::fromPixels(screen.height())) / 2 -
                       static_cast<float>(twips::fromPixels(outer.height())) / 2;
     const float left = static_cast<float>(twips::fromPixels(screen.width())) / 2 -
                        static_cast<float>(twips::fromPixels(outer.width())) / 2;
-    window.move(static_cast<int>(std::lround(left / twips::PerPixel)),
-                static_cast<int>(std::lround(top / twips::PerPixel)));
+    const QPoint outerCorner(static_cast<int>(std::lround(left / twips::PerPixel)),
+                             static_cast<int>(std::lround(top / twips::PerPixel)));
+    // The client area goes inside the frame, where the window manager will
+    // put it, so the window shows in its place from the start.
+    window.setGeometry(QRect(outerCorner + QPoint(frame.left(), frame.top()), window.size()));
 }
 
 } // namespace platform

@@ -1,6 +1,7 @@
 #include "platform/dialogs/QtMessageBoxes.h"
 
 #include "platform/desktop/DisplayText.h"
+#include "platform/desktop/WindowPlacement.h"
 
 #include <QMessageBox>
 #include <QPushButton>
@@ -32,6 +33,20 @@ QMessageBox::StandardButtons buttonsOf(MessageButtons buttons) {
     return QMessageBox::Ok;
 }
 
+// A message box in the middle of the screen, as the window system puts its
+// own, rather than over its owner, which may not even be placed yet.
+class CentredMessageBox final : public QMessageBox {
+public:
+    using QMessageBox::QMessageBox;
+
+protected:
+    void showEvent(QShowEvent* event) override {
+        // The box takes its final size here.
+        QMessageBox::showEvent(event);
+        centreOnScreen(*this);
+    }
+};
+
 MessageAnswer answerOf(int button) {
     switch (button) {
     case QMessageBox::Yes:
@@ -50,9 +65,9 @@ MessageAnswer answerOf(int button) {
 } // namespace
 
 MessageAnswer QtMessageBoxes::show(QWidget* owner, const MessageRequest& request) {
-    QMessageBox box(iconOf(request.icon),
-                    request.title.isEmpty() ? ApplicationTitle : request.title,
-                    withLineBreaks(request.text), buttonsOf(request.buttons), owner);
+    CentredMessageBox box(iconOf(request.icon),
+                          request.title.isEmpty() ? ApplicationTitle : request.title,
+                          withLineBreaks(request.text), buttonsOf(request.buttons), owner);
     box.setTextFormat(Qt::PlainText);
     // Closing the box with Esc or its close button counts as the safe answer.
     if (request.buttons == MessageButtons::YesNo)

@@ -6,6 +6,7 @@
 #include "windows/layout/OptionButton.h"
 
 #include <QGroupBox>
+#include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPixmap>
@@ -109,7 +110,8 @@ void applyLook(QWidget& widget, const ControlSpec& row, const FormSpec& form) {
     const QColor back = FormBuilder::colourOf(row.back, defaultBackOf(row.kind));
     switch (row.kind) {
     case ControlKind::TextField:
-        setActiveColour(palette, QPalette::Base, back);
+        // Disabled, a text field greys only its text; its background stays.
+        palette.setColor(QPalette::Base, back);
         break;
     case ControlKind::PushButton:
         palette.setColor(QPalette::Button, back);
@@ -176,6 +178,10 @@ QFont FormBuilder::fontOf(const FontSpec& row) {
 FormControls FormBuilder::build(QWidget& window, const FormSpec& form,
                                 std::span<const ControlSpec> controls) {
     window.setWindowTitle(platform::fromUtf8(form.caption));
+    // A window has no icon unless its own code gives it one; it does not take
+    // its owner's.
+    if (window.isWindow())
+        window.setWindowIcon(QIcon());
     window.setFixedSize(platform::twips::sizeToPixels(form.clientWidth, form.clientHeight));
     QPalette palette = window.palette();
     palette.setColor(QPalette::Window, colourOf(form.back, SystemButtonFace));

@@ -151,8 +151,8 @@ std::string contactText() {
 
 AboutForm::AboutForm(QWidget* parent)
     : FormDialog(parent) {
-    setWindowIcon(programIcon());
     m_controls = FormBuilder::build(*this, AboutFormLayout, AboutFormControls);
+    setWindowIcon(programIcon());
     m_controls.get<QLabel>("Label2")->setText(
         QStringLiteral(" Version %1 ").arg(platform::fromUtf8(model::vendor::ProgramVersion)));
 

@@ -3,10 +3,11 @@
 #include "model/Vendor.h"
 #include "platform/desktop/DisplayInfo.h"
 #include "platform/desktop/DisplayText.h"
+#include "platform/dialogs/MessageBoxes.h"
 #include "platform/desktop/MousePointer.h"
 #include "platform/desktop/Twips.h"
+#include "platform/desktop/WindowFrame.h"
 #include "platform/desktop/WindowPlacement.h"
-#include "platform/dialogs/MessageBoxes.h"
 #include "windows/layout/FormBuilder.h"
 #include "windows/shell/MainForm.h"
 #include "windows/shell/ProgramIcon.h"
@@ -76,8 +77,8 @@ Startup* Startup::start() {
 Startup::Startup()
     : QWidget(nullptr, Qt::SplashScreen | Qt::FramelessWindowHint) {
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowIcon(programIcon());
     m_controls = FormBuilder::build(*this, StartupForm, StartupControls);
+    setWindowIcon(programIcon());
 
     // The second runs from the window's creation, not from the end of its load.
     m_timer.setTimerType(Qt::PreciseTimer); // a full second, not a coarse one
@@ -115,9 +116,9 @@ void Startup::warnAboutFewColours() {
 void Startup::fitToScreen() {
     if (platform::DisplayInfo::current().screenSize() != ScreenWithOwnSize)
         return;
-    const QSize frame = frameGeometry().size() - size();
-    setFixedSize(platform::twips::sizeToPixels(OuterWidthOnThatScreen, OuterHeightOnThatScreen) -
-                 frame);
+    const QMargins frame = platform::windowFrame(*this);
+    setFixedSize(platform::twips::sizeToPixels(OuterWidthOnThatScreen, OuterHeightOnThatScreen)
+                     .shrunkBy(frame));
 }
 
 void Startup::openMainWindow() {

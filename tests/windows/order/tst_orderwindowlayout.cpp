@@ -2,6 +2,8 @@
 #include "platform/desktop/ClassicLook.h"
 #include "platform/desktop/DisplayText.h"
 #include "support/OrderWindowFixture.h"
+#include "support/PaintedText.h"
+#include "windows/order/OrderWindowLayout.h"
 
 #include <QFontInfo>
 #include <QGroupBox>
@@ -75,15 +77,53 @@ private Q_SLOTS:
         QTest::addRow("comment line") << "Label2" << 12.0 << true << false;
     }
 
+    // Read from what the control paints, not from the font it was asked to use.
     void fontsKeepTheirSizesAndWeights() {
         QFETCH(QString, control);
+        QFETCH(qreal, points);
         OrderWindowFixture order;
-        const QFont font = order.find(control)->font();
-        const QString family = QFontInfo(font).family();
-        QVERIFY2(family == "Liberation Sans" || family == "MS Sans Serif", qPrintable(family));
-        QTEST(font.pointSizeF(), "points");
-        QTEST(font.bold(), "bold");
-        QTEST(font.underline(), "underline");
+        const QList<PaintedText> painted = PaintedTextRecorder::of(*order.find(control));
+        QVERIFY(!painted.isEmpty());
+        for (const PaintedText& text : painted) {
+            const QFontInfo font(text.font);
+            QVERIFY2(font.family() == "Liberation Sans" || font.family() == "MS Sans Serif",
+                     qPrintable(font.family()));
+            QVERIFY(qAbs(font.pointSizeF() - points) < 0.4);
+            QTEST(font.bold(), "bold");
+            QTEST(text.font.underline(), "underline");
+        }
+    }
+
+    // Every row of the table: the text its control paints, itself and not
+    // its children, is in the row's font or else the window's.
+    void everyControlPaintsInItsRowsFont() {
+        OrderWindowFixture order;
+        const windows::layout::FormSpec form = windows::order::orderWindowForm();
+        for (const windows::layout::ControlSpec& row : windows::order::orderWindowControls()) {
+            const windows::layout::FontSpec expected = row.font.value_or(form.font);
+            const QString name = windows::layout::FormControls::keyOf(row.name, row.index);
+            for (const PaintedText& text : PaintedTextRecorder::of(*order.find(name), {})) {
+                const QFontInfo font(text.font);
+                QVERIFY2(qAbs(font.pointSizeF() - expected.points) < 0.4 &&
+                             font.bold() == expected.bold &&
+                             text.font.underline() == expected.underline,
+                         qPrintable(name));
+            }
+        }
+    }
+
+    // Disabled, the card fields grey their text and keep their white ground.
+    void disabledCardFieldsKeepTheirBackground() {
+        OrderWindowFixture order;
+        for (const char* name : {"CardName", "CardNum", "CardExp"}) {
+            QLineEdit* field = order.field(name);
+            QVERIFY(!field->isEnabled());
+            const QImage image = field->grab().toImage();
+            QCOMPARE(image.pixelColor(image.width() - 5, image.height() / 2), QColor(Qt::white));
+            const QList<PaintedText> painted = PaintedTextRecorder::of(*field);
+            QVERIFY(!painted.isEmpty());
+            QVERIFY(painted.first().colour != QColor(0, 0, 255));
+        }
     }
 
     void doubledAmpersandsShowAsOne() {

@@ -1,7 +1,10 @@
+#include "platform/desktop/ClassicLook.h"
 #include "support/FakeDisplayInfo.h"
+#include "support/PaintedText.h"
 #include "windows/shell/AboutForm.h"
 
 #include <QDesktopServices>
+#include <QFontInfo>
 #include <QFontMetrics>
 #include <QLabel>
 #include <QPushButton>
@@ -36,6 +39,8 @@ private:
     }
 
 private Q_SLOTS:
+    void initTestCase() { platform::applyClassicLook(); }
+
     void init() {
         QDesktopServices::setUrlHandler(QStringLiteral("https"), &m_browser, "openUrl");
         m_browser.opened.clear();
@@ -79,6 +84,55 @@ private Q_SLOTS:
         auto* image = control<QLabel>("Image1");
         QCOMPARE(image->size(), QSize(32, 32));
         QVERIFY(m_about->rect().contains(image->geometry()));
+    }
+
+    // A few rows of the window's table as they come out on the screen: place
+    // in pixels at 96 dpi, colours, and the font the text is painted in.
+    void controlsAsPainted_data() {
+        QTest::addColumn<QString>("control");
+        QTest::addColumn<QRect>("place");
+        QTest::addColumn<QColor>("text");
+        QTest::addColumn<QColor>("back"); // invalid: transparent
+        QTest::addColumn<QString>("family");
+        QTest::addColumn<qreal>("points");
+        const QColor cyan(0, 255, 255);
+        const QColor yellow(255, 255, 0);
+        QTest::addRow("OK") << "Command2" << QRect(24, 24, 49, 33) << QColor(Qt::black)
+                            << QColor(192, 192, 192) << "Liberation Sans" << 13.8;
+        QTest::addRow("title") << "Label1" << QRect(88, 24, 86, 14) << cyan << QColor()
+                               << "Liberation Serif" << 9.0;
+        QTest::addRow("edition") << "Label5" << QRect(94, 56, 80, 13) << yellow << QColor(64, 0, 64)
+                                 << "Liberation Sans" << 7.8;
+        QTest::addRow("contact") << "Label4" << QRect(24, 128, 205, 70) << QColor(Qt::black)
+                                 << QColor(Qt::white) << "Liberation Sans" << 7.8;
+        QTest::addRow("rights") << "Label6" << QRect(67, 96, 115, 13) << cyan << QColor()
+                                << "Liberation Sans" << 7.8;
+    }
+
+    void controlsAsPainted() {
+        QFETCH(QString, control);
+        QFETCH(QColor, back);
+        QFETCH(QString, family);
+        QFETCH(qreal, points);
+        QWidget* widget = m_about->findChild<QWidget*>(control);
+        QTEST(widget->geometry(), "place");
+        if (back.isValid()) {
+            const QPalette::ColorRole role =
+                qobject_cast<QPushButton*>(widget) ? QPalette::Button : QPalette::Window;
+            QCOMPARE(widget->palette().color(role), back);
+        }
+        QCOMPARE(widget->autoFillBackground(),
+                 back.isValid() && !qobject_cast<QPushButton*>(widget));
+        const QList<PaintedText> painted = PaintedTextRecorder::of(*widget);
+        QVERIFY(!painted.isEmpty());
+        for (const PaintedText& text : painted) {
+            const QFontInfo font(text.font);
+            QCOMPARE(font.family(), family);
+            // The nearest whole pixel size: 18 pixels for 13.8 points at 96 dpi.
+            QVERIFY2(qAbs(font.pointSizeF() - points) < 0.4, qPrintable(text.text));
+            QVERIFY(font.bold());
+            QTEST(text.colour, "text");
+        }
     }
 
     void keys_data() {

@@ -3,13 +3,18 @@
 #include "support/FakeDisplayInfo.h"
 #include "support/FakeMessageBoxes.h"
 #include "support/FakeProgramEnd.h"
+#include "support/PaintedText.h"
 #include "support/TopLevelWindows.h"
 #include "windows/order/OrderWindow.h"
 #include "windows/shell/AboutForm.h"
 #include "windows/shell/MainForm.h"
 
 #include <QAction>
+#include <QFontInfo>
 #include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMessageBox>
 #include <QPointer>
 #include <QPushButton>
 #include <QTest>
@@ -127,6 +132,106 @@ private Q_SLOTS:
             // Closed means gone: the next opening starts afresh.
             QVERIFY(!opened);
             QVERIFY(topLevelWindows<windows::order::OrderWindow>().isEmpty());
+        }
+    }
+
+    void menus() {
+        QStringList shown;
+        for (QAction* top : m_main->menuBar()->actions()) {
+            shown << top->text();
+            for (QAction* item : top->menu()->actions())
+                shown << (item->isSeparator()
+                              ? QStringLiteral("-")
+                              : item->text() + QLatin1Char('\t') + item->shortcut().toString());
+        }
+        QCOMPARE(shown, QStringList({"&File", "&Show Order Form\tCtrl+S", "&Exit\tCtrl+E",
+                                     "&Order Form", "&Quendrel Software Information\tCtrl+D",
+                                     "&Order Form\tCtrl+O", "&Help", "How to &Use Help\tCtrl+U",
+                                     "-", "&About Order Form\tCtrl+A"}));
+    }
+
+    // Shortcuts and access keys pressed on the keyboard, each key going to
+    // whatever has the focus: the main window, then the menu it opened.
+    void commandsFromTheKeyboard_data() {
+        QTest::addColumn<QList<QKeyCombination>>("keys");
+        QTest::addColumn<QString>("outcome");
+        const auto alt = [](Qt::Key key) {
+            return QKeyCombination(Qt::AltModifier, key);
+        };
+        const auto ctrl = [](Qt::Key key) {
+            return QKeyCombination(Qt::ControlModifier, key);
+        };
+        const auto plain = [](Qt::Key key) {
+            return QKeyCombination(key);
+        };
+        QTest::addRow("Ctrl+S") << QList{ctrl(Qt::Key_S)} << "order window";
+        QTest::addRow("Ctrl+D") << QList{ctrl(Qt::Key_D)} << "message Quendrel Software";
+        QTest::addRow("Ctrl+A") << QList{ctrl(Qt::Key_A)} << "About window";
+        QTest::addRow("Ctrl+E") << QList{ctrl(Qt::Key_E)} << "message EXIT";
+        QTest::addRow("Alt+F, S") << QList{alt(Qt::Key_F), plain(Qt::Key_S)} << "order window";
+        QTest::addRow("Alt+F, E") << QList{alt(Qt::Key_F), plain(Qt::Key_E)} << "message EXIT";
+        QTest::addRow("Alt+O, Q") << QList{alt(Qt::Key_O), plain(Qt::Key_Q)}
+                                  << "message Quendrel Software";
+        QTest::addRow("Alt+O, O") << QList{alt(Qt::Key_O), plain(Qt::Key_O)} << "order window";
+        QTest::addRow("Alt+H, U") << QList{alt(Qt::Key_H), plain(Qt::Key_U)} << "help";
+        QTest::addRow("Alt+H, A") << QList{alt(Qt::Key_H), plain(Qt::Key_A)} << "About window";
+    }
+
+    void commandsFromTheKeyboard() {
+        QFETCH(QList<QKeyCombination>, keys);
+        QString outcome;
+        whileModal(
+            [&] {
+                for (const QKeyCombination key : keys) {
+                    QWidget* target = QApplication::activePopupWidget();
+                    if (!target)
+                        target = QApplication::focusWidget();
+                    if (!target)
+                        target = QApplication::activeWindow();
+                    QTest::keyClick(target, key.key(), key.keyboardModifiers());
+                }
+            },
+            [&](QWidget& window) {
+                if (qobject_cast<windows::order::OrderWindow*>(&window))
+                    outcome = QStringLiteral("order window");
+                else if (qobject_cast<AboutForm*>(&window))
+                    outcome = QStringLiteral("About window");
+            });
+        if (!m_boxes->asked.isEmpty()) {
+            const platform::MessageRequest& message = m_boxes->asked.first();
+            outcome = QStringLiteral("message ") +
+                      (message.title.isEmpty() ? message.text.section(QLatin1Char('\r'), 0, 0)
+                                               : message.title);
+        }
+        if (!topLevelWindows<platform::HelpViewer>().isEmpty())
+            outcome = QStringLiteral("help");
+        QTEST(outcome, "outcome");
+    }
+
+    // A message without a title of its own shows the program's name.
+    void realMessageBoxTitle() {
+        m_boxes.reset();
+        QString title;
+        whileModal([&] { QTest::keyClick(&*m_main, Qt::Key_D, Qt::ControlModifier); },
+                   [&](QWidget& box) {
+                       if (qobject_cast<QMessageBox*>(&box))
+                           title = box.windowTitle();
+                   });
+        QCOMPARE(title, QStringLiteral("Order Form"));
+    }
+
+    void introductoryTextAsPainted() {
+        auto* label = m_main->findChild<QLabel*>(QStringLiteral("Label1"));
+        QCOMPARE(label->geometry(), QRect(24, 16, 481, 313)); // 360, 240, 7212 x 4692 twips
+        QVERIFY(label->autoFillBackground());
+        QCOMPARE(label->palette().color(QPalette::Window), QColor(255, 255, 255));
+        const QList<PaintedText> painted = PaintedTextRecorder::of(*label);
+        QVERIFY(!painted.isEmpty());
+        for (const PaintedText& text : painted) {
+            QCOMPARE(QFontInfo(text.font).family(), QStringLiteral("Liberation Serif"));
+            QVERIFY(qAbs(QFontInfo(text.font).pointSizeF() - 12) < 0.4);
+            QVERIFY(QFontInfo(text.font).bold());
+            QCOMPARE(text.colour, QColor(0, 0, 0));
         }
     }
 

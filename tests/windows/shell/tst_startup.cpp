@@ -1,13 +1,17 @@
 #include "support/FakeDisplayInfo.h"
 #include "support/FakeMessageBoxes.h"
+#include "support/PaintedText.h"
 #include "support/TopLevelWindows.h"
 #include "windows/shell/MainForm.h"
 #include "windows/shell/Startup.h"
 
 #include <QElapsedTimer>
+#include <QFontInfo>
 #include <QLabel>
 #include <QPointer>
+#include <QScreen>
 #include <QTest>
+#include <QTimer>
 #include <optional>
 
 using windows::shell::MainForm;
@@ -43,6 +47,8 @@ private Q_SLOTS:
         QTest::addColumn<bool>("warns");
         QTest::addRow("16 colours in 4 bits") << 4 << 1 << true;
         QTest::addRow("16 colours in 4 planes") << 1 << 4 << true;
+        QTest::addRow("32 colours in 2 planes") << 4 << 2 << true;
+        QTest::addRow("256 colours in 2 planes") << 7 << 2 << false;
         QTest::addRow("256 colours") << 8 << 1 << false;
         QTest::addRow("16 bits") << 16 << 1 << false;
         QTest::addRow("24 bits") << 24 << 1 << false;
@@ -82,6 +88,29 @@ private Q_SLOTS:
         QCOMPARE(splashText(*splash).count(QLatin1Char('\n')), 3);
     }
 
+    // The real message box, in the middle of the screen although the splash
+    // window that owns it has not been placed yet.
+    void lowColourWarningIsCentredOnTheScreen() {
+        m_boxes.reset();
+        m_display->bits = 4;
+        m_display->size = QGuiApplication::primaryScreen()->size();
+        QRect warning;
+        QTimer::singleShot(0, [&warning] {
+            if (QWidget* box = QApplication::activeModalWidget()) {
+                warning = box->frameGeometry();
+                QTest::keyClick(box, Qt::Key_Return);
+            }
+        });
+
+        Startup::start();
+
+        QVERIFY(!warning.isEmpty());
+        const QPoint offCentre =
+            2 * warning.center() + QPoint(1, 1) - QRect(QPoint(), m_display->size).bottomRight();
+        QVERIFY2(qAbs(offCentre.x()) <= 2 && qAbs(offCentre.y()) <= 2,
+                 qPrintable(QStringLiteral("%1, %2").arg(warning.x()).arg(warning.y())));
+    }
+
     void sizeAndPlace_data() {
         QTest::addColumn<QSize>("screen");
         QTest::addColumn<QSize>("outerSize");
@@ -108,7 +137,19 @@ private Q_SLOTS:
     }
 
     void textAndPointer() {
-        const Startup* splash = Startup::start();
+        Startup* splash = Startup::start();
+        const QList<PaintedText> painted = PaintedTextRecorder::of(*splash);
+        QCOMPARE(painted.size(), 4);
+        for (const PaintedText& line : painted) {
+            QCOMPARE(QFontInfo(line.font).family(), QStringLiteral("Liberation Sans"));
+            QVERIFY(qAbs(QFontInfo(line.font).pointSizeF() - 9.6) < 0.4);
+            QVERIFY(QFontInfo(line.font).bold());
+            QCOMPARE(line.colour, QColor(255, 0, 0));
+        }
+        auto* label = splash->findChild<QLabel*>(QStringLiteral("Label1"));
+        QCOMPARE(label->geometry(), QRect(8, 8, 177, 73)); // 120, 120, 2655 x 1095 twips
+        QVERIFY(!label->autoFillBackground());
+        QCOMPARE(splash->palette().color(QPalette::Window), QColor(0, 0, 192));
 
         QCOMPARE(splashText(*splash).split(QLatin1Char('\n')),
                  QStringList({QStringLiteral("Starting Order Form"), QStringLiteral("Version 5.2"),
@@ -146,7 +187,8 @@ private Q_SLOTS:
 
         QTRY_COMPARE_WITH_TIMEOUT(topLevelWindows<MainForm>().size(), 1, 5000);
         QTRY_VERIFY(topLevelWindows<MainForm>().first()->isVisible());
-        QVERIFY2(mainLoadStarted >= 950, qPrintable(QString::number(mainLoadStarted)));
+        QVERIFY2(mainLoadStarted >= 950 && mainLoadStarted <= 1400,
+                 qPrintable(QString::number(mainLoadStarted)));
         // The main window's load has closed and released the splash window.
         QTRY_VERIFY(!splash);
 
