@@ -4,9 +4,9 @@
 
 #include "WindowWatch.h"
 #include "windows/order/OrderWindow.h"
-#include "windows/shell/AboutForm.h"
-#include "windows/shell/MainForm.h"
-#include "windows/shell/Startup.h"
+#include "windows/shell/AboutWindow.h"
+#include "windows/shell/MainWindow.h"
+#include "windows/shell/SplashWindow.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -19,9 +19,9 @@
 namespace {
 
 using windows::order::OrderWindow;
-using windows::shell::AboutForm;
-using windows::shell::MainForm;
-using windows::shell::Startup;
+using windows::shell::AboutWindow;
+using windows::shell::MainWindow;
+using windows::shell::SplashWindow;
 
 // The splash window shows itself as it is made, so its paint is looked for
 // among all events from before its start.
@@ -39,7 +39,7 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() == QEvent::Paint && qobject_cast<Startup*>(watched))
+        if (event->type() == QEvent::Paint && qobject_cast<SplashWindow*>(watched))
             m_painted = true;
         return false;
     }
@@ -48,13 +48,13 @@ private:
     bool m_painted = false;
 };
 
-void SplashWindow(benchmark::State& state) {
+void ShowSplashWindow(benchmark::State& state) {
     for (auto _ : state) {
         const auto start = bench::Clock::now();
-        QPointer<Startup> splash;
+        QPointer<SplashWindow> splash;
         {
             const SplashPaintWatch watch;
-            splash = Startup::start();
+            splash = SplashWindow::start();
             watch.waitForPaint();
         }
         state.SetIterationTime(bench::secondsSince(start));
@@ -68,7 +68,7 @@ void SplashWindow(benchmark::State& state) {
         }
     }
 }
-BENCHMARK(SplashWindow)->UseManualTime()->Unit(benchmark::kMillisecond);
+BENCHMARK(ShowSplashWindow)->UseManualTime()->Unit(benchmark::kMillisecond);
 
 template <class Window>
 void ConstructAndShow(benchmark::State& state) {
@@ -79,7 +79,7 @@ void ConstructAndShow(benchmark::State& state) {
         state.SetIterationTime(bench::secondsSince(start));
     }
 }
-BENCHMARK_TEMPLATE(ConstructAndShow, MainForm)
+BENCHMARK_TEMPLATE(ConstructAndShow, MainWindow)
     ->Name("MainWindow")
     ->UseManualTime()
     ->Unit(benchmark::kMillisecond);
@@ -87,7 +87,7 @@ BENCHMARK_TEMPLATE(ConstructAndShow, OrderWindow)
     ->Name("OrderWindow")
     ->UseManualTime()
     ->Unit(benchmark::kMillisecond);
-BENCHMARK_TEMPLATE(ConstructAndShow, AboutForm)
+BENCHMARK_TEMPLATE(ConstructAndShow, AboutWindow)
     ->Name("AboutWindow")
     ->UseManualTime()
     ->Unit(benchmark::kMillisecond);
@@ -120,7 +120,7 @@ private:
 
 // From File > Show Order Form to the order window on screen.
 void OrderWindowFromTheMenu(benchmark::State& state) {
-    MainForm mainWindow;
+    MainWindow mainWindow;
     bench::showAndWaitForPaint(mainWindow);
     auto* command = mainWindow.findChild<QAction*>(QStringLiteral("Menu_Start"));
     OrderWindowCloser closer;

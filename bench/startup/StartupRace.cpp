@@ -35,8 +35,8 @@
 
 namespace {
 
-constexpr const char* SplashClass = "windows::shell::Startup";
-constexpr const char* MainClass = "windows::shell::MainForm";
+constexpr const char* SplashClass = "windows::shell::SplashWindow";
+constexpr const char* MainClass = "windows::shell::MainWindow";
 constexpr const char* MinimalClass = "QWidget";
 constexpr double MainWindowTimerMs = 1000; // the splash window's second
 constexpr int RunTimeoutMs = 20000;

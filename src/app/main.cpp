@@ -1,11 +1,11 @@
 #include "platform/desktop/ClassicLook.h"
-#include "windows/shell/Startup.h"
+#include "windows/shell/SplashWindow.h"
 
 #include <QApplication>
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     platform::applyClassicLook();
-    windows::shell::Startup::start();
+    windows::shell::SplashWindow::start();
     return QApplication::exec();
 }

@@ -11,9 +11,9 @@
 #include "support/SampleOrders.h"
 #include "support/ScratchFolder.h"
 #include "support/TopLevelWindows.h"
-#include "windows/shell/AboutForm.h"
-#include "windows/shell/MainForm.h"
-#include "windows/shell/Startup.h"
+#include "windows/shell/AboutWindow.h"
+#include "windows/shell/MainWindow.h"
+#include "windows/shell/SplashWindow.h"
 
 #include <QAction>
 #include <QFile>
@@ -109,17 +109,17 @@ private Q_SLOTS:
         FakeMessageBoxes boxes;
         FakeProgramEnd end;
         const FakeDisplayInfo display({1024, 768}, 4); // 16 colours: the warning
-        windows::shell::Startup::start();
+        windows::shell::SplashWindow::start();
         QStringList texts;
-        for (const auto* splash : topLevelWindows<windows::shell::Startup>())
+        for (const auto* splash : topLevelWindows<windows::shell::SplashWindow>())
             texts << textsOf(*splash);
-        deleteTopLevelWindows<windows::shell::Startup>();
+        deleteTopLevelWindows<windows::shell::SplashWindow>();
 
-        windows::shell::MainForm main;
+        windows::shell::MainWindow main;
         texts << textsOf(main);
         for (const char* command : {"Menu_Quendrel", "Menu_Exit"})
             main.findChild<QAction*>(command)->trigger();
-        const windows::shell::AboutForm about;
+        const windows::shell::AboutWindow about;
         texts << textsOf(about);
         QCOMPARE(boxes.asked.size(), 3);
         expectNoMisspelling(texts + messagesOf(boxes));

@@ -65,7 +65,7 @@ bool isEnterKey(const QEvent* event) {
 } // namespace
 
 OrderWindow::OrderWindow(QWidget* parent)
-    : FormDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+    : ModalWindow(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                              Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
                              Qt::MSWindowsFixedSizeDialogHint)
     , m_controls(layout::FormBuilder::build(*this, orderWindowForm(), orderWindowControls())) {

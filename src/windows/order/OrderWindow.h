@@ -4,7 +4,7 @@
 #include "model/OrderRecord.h"
 #include "model/PaymentMethod.h"
 #include "windows/layout/FormControls.h"
-#include "windows/layout/FormDialog.h"
+#include "windows/layout/ModalWindow.h"
 
 #include <QPointer>
 
@@ -19,7 +19,7 @@ namespace windows::order {
 
 // The window in which the customer builds an order. Each opening is a new
 // window with a new, empty order; closing it discards everything.
-class OrderWindow final : public layout::FormDialog {
+class OrderWindow final : public layout::ModalWindow {
     Q_OBJECT
 
 public:

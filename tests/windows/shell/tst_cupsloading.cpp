@@ -1,7 +1,7 @@
 #include "platform/desktop/ClassicLook.h"
 #include "platform/printing/CupsPrinter.h"
 #include "windows/order/OrderWindow.h"
-#include "windows/shell/MainForm.h"
+#include "windows/shell/MainWindow.h"
 
 #include <QTest>
 #include <dlfcn.h>
@@ -27,7 +27,7 @@ private Q_SLOTS:
     void loadedByTheFirstPrintoutOnly() {
         platform::applyClassicLook();
         {
-            windows::shell::MainForm mainWindow;
+            windows::shell::MainWindow mainWindow;
             windows::order::OrderWindow order(&mainWindow);
             mainWindow.show();
             order.show();

@@ -2,8 +2,8 @@
 #include "support/FakeMessageBoxes.h"
 #include "support/PaintedText.h"
 #include "support/TopLevelWindows.h"
-#include "windows/shell/MainForm.h"
-#include "windows/shell/Startup.h"
+#include "windows/shell/MainWindow.h"
+#include "windows/shell/SplashWindow.h"
 
 #include <QElapsedTimer>
 #include <QFontInfo>
@@ -14,17 +14,17 @@
 #include <QTimer>
 #include <optional>
 
-using windows::shell::MainForm;
-using windows::shell::Startup;
+using windows::shell::MainWindow;
+using windows::shell::SplashWindow;
 
-class StartupTest final : public QObject {
+class SplashWindowTest final : public QObject {
     Q_OBJECT
 
 private:
     std::optional<FakeMessageBoxes> m_boxes;
     std::optional<FakeDisplayInfo> m_display;
 
-    static QString splashText(const Startup& splash) {
+    static QString splashText(const SplashWindow& splash) {
         return splash.findChild<QLabel*>(QStringLiteral("Label1"))->text();
     }
 
@@ -35,8 +35,8 @@ private Q_SLOTS:
     }
 
     void cleanup() {
-        deleteTopLevelWindows<Startup>();
-        deleteTopLevelWindows<MainForm>();
+        deleteTopLevelWindows<SplashWindow>();
+        deleteTopLevelWindows<MainWindow>();
         m_display.reset();
         m_boxes.reset();
     }
@@ -63,11 +63,11 @@ private Q_SLOTS:
         m_display->colourPlanes = planes;
         bool splashVisibleDuringWarning = false;
         m_boxes->whileOpen = [&](const platform::MessageRequest&) {
-            for (const Startup* splash : topLevelWindows<Startup>())
+            for (const SplashWindow* splash : topLevelWindows<SplashWindow>())
                 splashVisibleDuringWarning |= splash->isVisible();
         };
 
-        const QPointer<Startup> splash = Startup::start();
+        const QPointer<SplashWindow> splash = SplashWindow::start();
 
         QCOMPARE(m_boxes->asked.size(), warns ? 1 : 0);
         if (warns) {
@@ -102,7 +102,7 @@ private Q_SLOTS:
             }
         });
 
-        Startup::start();
+        SplashWindow::start();
 
         QVERIFY(!warning.isEmpty());
         const QPoint offCentre =
@@ -127,7 +127,7 @@ private Q_SLOTS:
         QFETCH(QSize, outerSize);
         m_display->size = screen;
 
-        const Startup* splash = Startup::start();
+        const SplashWindow* splash = SplashWindow::start();
 
         QCOMPARE(splash->frameGeometry().size(), outerSize);
         // Centred with the size it ended up with.
@@ -137,7 +137,7 @@ private Q_SLOTS:
     }
 
     void textAndPointer() {
-        Startup* splash = Startup::start();
+        SplashWindow* splash = SplashWindow::start();
         const QList<PaintedText> painted = PaintedTextRecorder::of(*splash);
         QCOMPARE(painted.size(), 4);
         for (const PaintedText& line : painted) {
@@ -161,7 +161,7 @@ private Q_SLOTS:
     }
 
     void cannotBeClosedFromOutside() {
-        Startup* splash = Startup::start();
+        SplashWindow* splash = SplashWindow::start();
         QVERIFY(!splash->close());
         QVERIFY(splash->isVisible());
     }
@@ -176,7 +176,7 @@ private Q_SLOTS:
         QFETCH(int, loadMilliseconds);
         QElapsedTimer clock;
         clock.start();
-        const QPointer<Startup> splash = Startup::start();
+        const QPointer<SplashWindow> splash = SplashWindow::start();
         // From now on only the main window's load asks for the screen size.
         qint64 mainLoadStarted = -1;
         m_display->whileAsked = [&] {
@@ -185,15 +185,15 @@ private Q_SLOTS:
             QTest::qWait(loadMilliseconds);
         };
 
-        QTRY_COMPARE_WITH_TIMEOUT(topLevelWindows<MainForm>().size(), 1, 5000);
-        QTRY_VERIFY(topLevelWindows<MainForm>().first()->isVisible());
+        QTRY_COMPARE_WITH_TIMEOUT(topLevelWindows<MainWindow>().size(), 1, 5000);
+        QTRY_VERIFY(topLevelWindows<MainWindow>().first()->isVisible());
         QVERIFY2(mainLoadStarted >= 950 && mainLoadStarted <= 1400,
                  qPrintable(QString::number(mainLoadStarted)));
         // The main window's load has closed and released the splash window.
         QTRY_VERIFY(!splash);
 
         QTest::qWait(1500);
-        QCOMPARE(topLevelWindows<MainForm>().size(), 1);
+        QCOMPARE(topLevelWindows<MainWindow>().size(), 1);
     }
 
     // A tick that comes while the warning is still open opens the main window
@@ -203,18 +203,18 @@ private Q_SLOTS:
         int mainWindowsDuringWarning = -1;
         m_boxes->whileOpen = [&](const platform::MessageRequest&) {
             QTest::qWait(1500);
-            mainWindowsDuringWarning = static_cast<int>(topLevelWindows<MainForm>().size());
+            mainWindowsDuringWarning = static_cast<int>(topLevelWindows<MainWindow>().size());
         };
 
-        const QPointer<Startup> splash = Startup::start();
+        const QPointer<SplashWindow> splash = SplashWindow::start();
 
         QCOMPARE(mainWindowsDuringWarning, 0);
-        QTRY_COMPARE(topLevelWindows<MainForm>().size(), 1);
+        QTRY_COMPARE(topLevelWindows<MainWindow>().size(), 1);
         QTRY_VERIFY(!splash);
         QTest::qWait(1200);
-        QCOMPARE(topLevelWindows<MainForm>().size(), 1);
+        QCOMPARE(topLevelWindows<MainWindow>().size(), 1);
     }
 };
 
-QTEST_MAIN(StartupTest)
-#include "tst_startup.moc"
+QTEST_MAIN(SplashWindowTest)
+#include "tst_splashwindow.moc"

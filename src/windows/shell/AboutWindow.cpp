@@ -1,4 +1,4 @@
-#include "windows/shell/AboutForm.h"
+#include "windows/shell/AboutWindow.h"
 
 #include "model/Vendor.h"
 #include "platform/desktop/DisplayText.h"
@@ -18,7 +18,7 @@ namespace {
 
 using namespace layout;
 
-constexpr FormSpec AboutFormLayout{
+constexpr FormSpec AboutWindowLayout{
     .caption = " About Order Form",
     .clientWidth = 3768,
     .clientHeight = 3948,
@@ -34,7 +34,7 @@ constexpr int CaptionMargin = 6; // pixels between a button's caption and its ed
 constexpr double SmallestPoints = 7.8;
 
 // Bottom of the stacking order first.
-constexpr std::array AboutFormControls{
+constexpr std::array AboutWindowControls{
     ControlSpec{.name = "Label1",
                 .kind = ControlKind::Label,
                 .left = 1320,
@@ -149,9 +149,9 @@ std::string contactText() {
 
 } // namespace
 
-AboutForm::AboutForm(QWidget* parent)
-    : FormDialog(parent) {
-    m_controls = FormBuilder::build(*this, AboutFormLayout, AboutFormControls);
+AboutWindow::AboutWindow(QWidget* parent)
+    : ModalWindow(parent) {
+    m_controls = FormBuilder::build(*this, AboutWindowLayout, AboutWindowControls);
     setWindowIcon(programIcon());
     m_controls.get<QLabel>("Label2")->setText(
         QStringLiteral(" Version %1 ").arg(platform::fromUtf8(model::vendor::ProgramVersion)));
@@ -161,29 +161,29 @@ AboutForm::AboutForm(QWidget* parent)
     image->resize(image->pixmap().size());
 
     // Neither button is the window's default; Enter presses the one that has
-    // the focus (FormDialog).
+    // the focus (ModalWindow).
     auto* www = m_controls.get<QPushButton>("WWW");
     auto* ok = m_controls.get<QPushButton>("Command2");
     fitCaptionToWidth(*www);
-    connect(www, &QPushButton::clicked, this, &AboutForm::openHomePage);
-    connect(ok, &QPushButton::clicked, this, &AboutForm::accept);
+    connect(www, &QPushButton::clicked, this, &AboutWindow::openHomePage);
+    connect(ok, &QPushButton::clicked, this, &AboutWindow::accept);
 
     load();
     www->setFocus(Qt::OtherFocusReason);
 }
 
-void AboutForm::showModal(QWidget* owner) {
-    AboutForm window(owner);
+void AboutWindow::showModal(QWidget* owner) {
+    AboutWindow window(owner);
     window.exec();
 }
 
-void AboutForm::load() {
+void AboutWindow::load() {
     platform::centreOnScreen(*this);
     m_controls.get<QLabel>("Label4")->setText(
         platform::withLineBreaks(platform::fromUtf8(contactText())));
 }
 
-void AboutForm::openHomePage() {
+void AboutWindow::openHomePage() {
     platform::openWebPage(platform::fromUtf8(model::vendor::HomePage));
 }
 

@@ -1,4 +1,4 @@
-#include "windows/shell/Startup.h"
+#include "windows/shell/SplashWindow.h"
 
 #include "model/Vendor.h"
 #include "platform/desktop/DisplayInfo.h"
@@ -9,7 +9,7 @@
 #include "platform/desktop/WindowFrame.h"
 #include "platform/desktop/WindowPlacement.h"
 #include "windows/layout/FormBuilder.h"
-#include "windows/shell/MainForm.h"
+#include "windows/shell/MainWindow.h"
 #include "windows/shell/ProgramIcon.h"
 
 #include <QApplication>
@@ -23,7 +23,7 @@ namespace {
 
 using namespace layout;
 
-constexpr FormSpec StartupForm{
+constexpr FormSpec SplashWindowLayout{
     .caption = "",
     .clientWidth = 2856,
     .clientHeight = 1476,
@@ -32,7 +32,7 @@ constexpr FormSpec StartupForm{
     .font = SansBold,
 };
 
-constexpr std::array StartupControls{
+constexpr std::array SplashWindowControls{
     ControlSpec{.name = "Label1",
                 .kind = ControlKind::Label,
                 .left = 120,
@@ -65,31 +65,31 @@ std::string splashText() {
 
 } // namespace
 
-Startup* Startup::start() {
+SplashWindow* SplashWindow::start() {
     // The program ends only from the main window, never because no window
     // happens to be open while the splash window hands over to it.
     QApplication::setQuitOnLastWindowClosed(false);
-    auto* splash = new Startup;
+    auto* splash = new SplashWindow;
     splash->show();
     return splash;
 }
 
-Startup::Startup()
+SplashWindow::SplashWindow()
     : QWidget(nullptr, Qt::SplashScreen | Qt::FramelessWindowHint) {
     setAttribute(Qt::WA_DeleteOnClose);
-    m_controls = FormBuilder::build(*this, StartupForm, StartupControls);
+    m_controls = FormBuilder::build(*this, SplashWindowLayout, SplashWindowControls);
     setWindowIcon(programIcon());
 
     // The second runs from the window's creation, not from the end of its load.
     m_timer.setTimerType(Qt::PreciseTimer); // a full second, not a coarse one
     m_timer.setInterval(TimerInterval);
-    connect(&m_timer, &QTimer::timeout, this, &Startup::openMainWindow);
+    connect(&m_timer, &QTimer::timeout, this, &SplashWindow::openMainWindow);
     m_timer.start();
 
     load();
 }
 
-void Startup::load() {
+void SplashWindow::load() {
     warnAboutFewColours();
     fitToScreen();
     platform::centreOnScreen(*this);
@@ -102,10 +102,10 @@ void Startup::load() {
     // The second may have passed while the warning was open; the main window
     // then follows as soon as the splash window is up.
     if (m_tickedWhileLoading)
-        QMetaObject::invokeMethod(this, &Startup::openMainWindow, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(this, &SplashWindow::openMainWindow, Qt::QueuedConnection);
 }
 
-void Startup::warnAboutFewColours() {
+void SplashWindow::warnAboutFewColours() {
     if (platform::DisplayInfo::current().colourCount() >= 256)
         return;
     platform::MessageBoxes::current().show(
@@ -113,7 +113,7 @@ void Startup::warnAboutFewColours() {
                platform::MessageButtons::Ok, platform::MessageIcon::None});
 }
 
-void Startup::fitToScreen() {
+void SplashWindow::fitToScreen() {
     if (platform::DisplayInfo::current().screenSize() != ScreenWithOwnSize)
         return;
     const QMargins frame = platform::windowFrame(*this);
@@ -121,7 +121,7 @@ void Startup::fitToScreen() {
                      .shrunkBy(frame));
 }
 
-void Startup::openMainWindow() {
+void SplashWindow::openMainWindow() {
     // Stopped first: the main window's load may take longer than a second,
     // and it must open only once.
     m_timer.stop();
@@ -130,16 +130,16 @@ void Startup::openMainWindow() {
         return;
     }
     // The main window's load closes this window; nothing of it is used after.
-    auto* mainWindow = new MainForm(this);
+    auto* mainWindow = new MainWindow(this);
     mainWindow->show();
 }
 
-void Startup::unload() {
+void SplashWindow::unload() {
     m_unloading = true;
     close();
 }
 
-void Startup::closeEvent(QCloseEvent* event) {
+void SplashWindow::closeEvent(QCloseEvent* event) {
     // Closed from outside, the splash window would take the main window with
     // it and leave the program running with no window at all.
     if (!m_unloading) {

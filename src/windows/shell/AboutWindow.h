@@ -1,17 +1,17 @@
 #pragma once
 
 #include "windows/layout/FormControls.h"
-#include "windows/layout/FormDialog.h"
+#include "windows/layout/ModalWindow.h"
 
 namespace windows::shell {
 
 // Names the program, its version and edition and the vendor's contact details,
 // with a button that opens the vendor's web page. Each opening is a new window.
-class AboutForm final : public layout::FormDialog {
+class AboutWindow final : public layout::ModalWindow {
     Q_OBJECT
 
 public:
-    explicit AboutForm(QWidget* parent = nullptr);
+    explicit AboutWindow(QWidget* parent = nullptr);
 
     // Opens a fresh About window modal to `owner` and returns once it closes.
     static void showModal(QWidget* owner);

@@ -1,4 +1,4 @@
-#include "windows/shell/MainForm.h"
+#include "windows/shell/MainWindow.h"
 
 #include "model/Vendor.h"
 #include "platform/desktop/DisplayText.h"
@@ -9,9 +9,9 @@
 #include "platform/system/ProgramEnd.h"
 #include "windows/layout/FormBuilder.h"
 #include "windows/order/OrderWindow.h"
-#include "windows/shell/AboutForm.h"
+#include "windows/shell/AboutWindow.h"
 #include "windows/shell/ProgramIcon.h"
-#include "windows/shell/Startup.h"
+#include "windows/shell/SplashWindow.h"
 
 #include <QCloseEvent>
 #include <QLabel>
@@ -28,7 +28,7 @@ using namespace layout;
 
 constexpr std::string_view MainCaption = "Order Form";
 
-constexpr FormSpec MainFormLayout{
+constexpr FormSpec MainWindowLayout{
     .caption = MainCaption,
     .clientWidth = 7872,
     .clientHeight = 5088,
@@ -37,7 +37,7 @@ constexpr FormSpec MainFormLayout{
     .font = SansBold,
 };
 
-constexpr std::array MainFormControls{
+constexpr std::array MainWindowControls{
     ControlSpec{.name = "Label1",
                 .kind = ControlKind::Label,
                 .left = 360,
@@ -85,12 +85,12 @@ std::string vendorInformationText() {
 
 } // namespace
 
-MainForm::MainForm(Startup* splash) {
+MainWindow::MainWindow(SplashWindow* splash) {
     setWindowTitle(platform::fromUtf8(MainCaption));
     setWindowIcon(programIcon());
     auto* client = new QWidget(this);
-    client->setObjectName(QStringLiteral("MainFormClient"));
-    m_controls = FormBuilder::build(*client, MainFormLayout, MainFormControls);
+    client->setObjectName(QStringLiteral("MainWindowClient"));
+    m_controls = FormBuilder::build(*client, MainWindowLayout, MainWindowControls);
     setCentralWidget(client);
     buildMenus();
     // Nothing in the window would follow a change of its size.
@@ -100,12 +100,12 @@ MainForm::MainForm(Startup* splash) {
     load(splash);
 }
 
-void MainForm::buildMenus() {
+void MainWindow::buildMenus() {
     struct Command {
         std::string_view name;
         std::string_view caption;
         QKeyCombination shortcut;
-        void (MainForm::*handler)();
+        void (MainWindow::*handler)();
     };
     struct Menu {
         std::string_view name;
@@ -116,19 +116,19 @@ void MainForm::buildMenus() {
     const std::array menus{
         Menu{"Menu_File",
              "&File",
-             {{"Menu_Start", "&Show Order Form", Qt::CTRL | Qt::Key_S, &MainForm::showOrderForm},
-              {"Menu_Exit", "&Exit", Qt::CTRL | Qt::Key_E, &MainForm::confirmExit}}},
+             {{"Menu_Start", "&Show Order Form", Qt::CTRL | Qt::Key_S, &MainWindow::showOrderForm},
+              {"Menu_Exit", "&Exit", Qt::CTRL | Qt::Key_E, &MainWindow::confirmExit}}},
         Menu{"Menu_Order",
              "&Order Form",
              {{"Menu_Quendrel", "&Quendrel Software Information", Qt::CTRL | Qt::Key_D,
-               &MainForm::showVendorInformation},
-              {"Menu_Form", "&Order Form", Qt::CTRL | Qt::Key_O, &MainForm::showOrderForm}}},
+               &MainWindow::showVendorInformation},
+              {"Menu_Form", "&Order Form", Qt::CTRL | Qt::Key_O, &MainWindow::showOrderForm}}},
         Menu{"Menu_Help",
              "&Help",
              {{"Menu_UsingHelp", "How to &Use Help", Qt::CTRL | Qt::Key_U,
-               &MainForm::showHowToUseHelp},
+               &MainWindow::showHowToUseHelp},
               {"Menu_Dash3", "-", {}, nullptr},
-              {"Menu_About", "&About Order Form", Qt::CTRL | Qt::Key_A, &MainForm::showAbout}}},
+              {"Menu_About", "&About Order Form", Qt::CTRL | Qt::Key_A, &MainWindow::showAbout}}},
     };
 
     for (const Menu& entry : menus) {
@@ -146,7 +146,7 @@ void MainForm::buildMenus() {
     }
 }
 
-void MainForm::load(Startup* splash) {
+void MainWindow::load(SplashWindow* splash) {
     platform::centreOnScreen(*this);
     if (splash)
         splash->unload();
@@ -154,17 +154,17 @@ void MainForm::load(Startup* splash) {
         platform::withLineBreaks(platform::fromUtf8(introductoryText())));
 }
 
-void MainForm::closeEvent(QCloseEvent* event) {
+void MainWindow::closeEvent(QCloseEvent* event) {
     platform::setMousePointer(*this, platform::MousePointer::Default);
     event->accept();
     platform::ProgramEnd::current().end(0);
 }
 
-void MainForm::showOrderForm() {
+void MainWindow::showOrderForm() {
     order::OrderWindow::showModal(this);
 }
 
-void MainForm::confirmExit() {
+void MainWindow::confirmExit() {
     const platform::MessageAnswer answer = platform::MessageBoxes::current().show(
         this,
         {QStringLiteral("Do you really want to leave this great program?"), QStringLiteral("EXIT"),
@@ -175,13 +175,13 @@ void MainForm::confirmExit() {
     platform::ProgramEnd::current().end(0);
 }
 
-void MainForm::showVendorInformation() {
+void MainWindow::showVendorInformation() {
     platform::MessageBoxes::current().show(this, {platform::fromUtf8(vendorInformationText()),
                                                   QString(), platform::MessageButtons::Ok,
                                                   platform::MessageIcon::None});
 }
 
-void MainForm::showHowToUseHelp() {
+void MainWindow::showHowToUseHelp() {
     platform::Help::setHelpFile(QStringLiteral("Winhelp.hlp"));
     // The window captioned "Order Form" is this one.
     activateWindow();
@@ -189,9 +189,9 @@ void MainForm::showHowToUseHelp() {
     platform::Help::pressHelpKey(*this);
 }
 
-void MainForm::showAbout() {
+void MainWindow::showAbout() {
     platform::setMousePointer(*this, platform::MousePointer::Hourglass);
-    AboutForm::showModal(this);
+    AboutWindow::showModal(this);
     platform::setMousePointer(*this, platform::MousePointer::Default);
 }
 

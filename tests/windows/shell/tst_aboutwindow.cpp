@@ -1,7 +1,7 @@
 #include "platform/desktop/ClassicLook.h"
 #include "support/FakeDisplayInfo.h"
 #include "support/PaintedText.h"
-#include "windows/shell/AboutForm.h"
+#include "windows/shell/AboutWindow.h"
 
 #include <QDesktopServices>
 #include <QFontInfo>
@@ -12,7 +12,7 @@
 #include <QUrl>
 #include <optional>
 
-using windows::shell::AboutForm;
+using windows::shell::AboutWindow;
 
 // Stands in for the desktop's browser.
 class FakeBrowser final : public QObject {
@@ -25,13 +25,13 @@ public Q_SLOTS:
     void openUrl(const QUrl& url) { opened.append(url); }
 };
 
-class AboutFormTest final : public QObject {
+class AboutWindowTest final : public QObject {
     Q_OBJECT
 
 private:
     FakeBrowser m_browser;
     std::optional<FakeDisplayInfo> m_display;
-    std::optional<AboutForm> m_about;
+    std::optional<AboutWindow> m_about;
 
     template <class Widget>
     Widget* control(const char* name) const {
@@ -168,5 +168,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_MAIN(AboutFormTest)
-#include "tst_aboutform.moc"
+QTEST_MAIN(AboutWindowTest)
+#include "tst_aboutwindow.moc"

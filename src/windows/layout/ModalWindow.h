@@ -6,7 +6,7 @@ namespace windows::layout {
 
 // A modal window of the program. Only its own buttons and its close box close
 // it: Esc has no meaning of its own here.
-class FormDialog : public QDialog {
+class ModalWindow : public QDialog {
     Q_OBJECT
 
 public:

@@ -10,13 +10,13 @@ namespace windows::shell {
 // The splash window the program starts with. It warns about a display with
 // too few colours, shows the program's name and version for a second and
 // then opens the main window, whose load closes it.
-class Startup final : public QWidget {
+class SplashWindow final : public QWidget {
     Q_OBJECT
 
 public:
     // Creates and loads the splash window and shows it; the main window
     // follows by itself. The window deletes itself once it has been unloaded.
-    static Startup* start();
+    static SplashWindow* start();
 
     // Closes and releases the splash window; the main window's load calls it.
     void unload();
@@ -25,7 +25,7 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    Startup();
+    SplashWindow();
 
     void load();
     void warnAboutFewColours();

@@ -6,18 +6,18 @@
 
 namespace windows::shell {
 
-class Startup;
+class SplashWindow;
 
 // The program's hub for the whole run: an introductory text and the menus
 // that open the order window, the vendor's details, help and the About
 // window, and end the program.
-class MainForm final : public QMainWindow {
+class MainWindow final : public QMainWindow {
     Q_OBJECT
 
 public:
     // Loads the main window; `splash` is the start-up window it takes over
     // from and closes.
-    explicit MainForm(Startup* splash = nullptr);
+    explicit MainWindow(SplashWindow* splash = nullptr);
 
 protected:
     // Closing the main window ends the program without asking.
@@ -25,7 +25,7 @@ protected:
 
 private:
     void buildMenus();
-    void load(Startup* splash);
+    void load(SplashWindow* splash);
 
     void showOrderForm();
     void confirmExit();

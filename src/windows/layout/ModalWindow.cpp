@@ -1,11 +1,11 @@
-#include "windows/layout/FormDialog.h"
+#include "windows/layout/ModalWindow.h"
 
 #include <QKeyEvent>
 #include <QPushButton>
 
 namespace windows::layout {
 
-void FormDialog::keyPressEvent(QKeyEvent* event) {
+void ModalWindow::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_Escape) {
         event->ignore();
         return;

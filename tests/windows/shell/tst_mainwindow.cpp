@@ -6,8 +6,8 @@
 #include "support/PaintedText.h"
 #include "support/TopLevelWindows.h"
 #include "windows/order/OrderWindow.h"
-#include "windows/shell/AboutForm.h"
-#include "windows/shell/MainForm.h"
+#include "windows/shell/AboutWindow.h"
+#include "windows/shell/MainWindow.h"
 
 #include <QAction>
 #include <QFontInfo>
@@ -23,17 +23,17 @@
 #include <optional>
 
 using platform::MessageAnswer;
-using windows::shell::AboutForm;
-using windows::shell::MainForm;
+using windows::shell::AboutWindow;
+using windows::shell::MainWindow;
 
-class MainFormTest final : public QObject {
+class MainWindowTest final : public QObject {
     Q_OBJECT
 
 private:
     std::optional<FakeMessageBoxes> m_boxes;
     std::optional<FakeProgramEnd> m_end;
     std::optional<FakeDisplayInfo> m_display;
-    std::optional<MainForm> m_main;
+    std::optional<MainWindow> m_main;
 
     QAction* action(const char* name) const {
         auto* found = m_main->findChild<QAction*>(QLatin1String(name));
@@ -194,7 +194,7 @@ private Q_SLOTS:
             [&](QWidget& window) {
                 if (qobject_cast<windows::order::OrderWindow*>(&window))
                     outcome = QStringLiteral("order window");
-                else if (qobject_cast<AboutForm*>(&window))
+                else if (qobject_cast<AboutWindow*>(&window))
                     outcome = QStringLiteral("About window");
             });
         if (!m_boxes->asked.isEmpty()) {
@@ -301,12 +301,12 @@ private Q_SLOTS:
     // main window while it is open and the default pointer afterwards.
     void aboutWindow() {
         for (int opening = 0; opening < 2; ++opening) {
-            QPointer<AboutForm> about;
+            QPointer<AboutWindow> about;
             Qt::CursorShape mainPointer = Qt::ArrowCursor;
             QString focused;
             whileModal([&] { action("Menu_About")->trigger(); },
                        [&](QWidget& window) {
-                           about = qobject_cast<AboutForm*>(&window);
+                           about = qobject_cast<AboutWindow*>(&window);
                            mainPointer = m_main->cursor().shape();
                            if (QWidget* focus = window.focusWidget())
                                focused = focus->objectName();
@@ -315,7 +315,7 @@ private Q_SLOTS:
             QCOMPARE(focused, QStringLiteral("WWW"));
             QCOMPARE(mainPointer, Qt::WaitCursor);
             QCOMPARE(m_main->cursor().shape(), Qt::ArrowCursor);
-            QVERIFY(topLevelWindows<AboutForm>().isEmpty());
+            QVERIFY(topLevelWindows<AboutWindow>().isEmpty());
         }
     }
 
@@ -348,5 +348,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_MAIN(MainFormTest)
-#include "tst_mainform.moc"
+QTEST_MAIN(MainWindowTest)
+#include "tst_mainwindow.moc"
