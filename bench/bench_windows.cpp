@@ -3,9 +3,12 @@
 // window or control has been painted (see WindowWatch.h).
 
 #include "WindowWatch.h"
+#include "windows/layout/FormControls.h"
 #include "windows/order/OrderWindow.h"
+#include "windows/order/OrderWindowControls.h"
 #include "windows/shell/AboutWindow.h"
 #include "windows/shell/MainWindow.h"
+#include "windows/shell/MainWindowControls.h"
 #include "windows/shell/SplashWindow.h"
 
 #include <QAction>
@@ -17,6 +20,8 @@
 #include <memory>
 
 namespace {
+
+namespace control = windows::order::control;
 
 using windows::order::OrderWindow;
 using windows::shell::AboutWindow;
@@ -122,7 +127,8 @@ private:
 void OrderWindowFromTheMenu(benchmark::State& state) {
     MainWindow mainWindow;
     bench::showAndWaitForPaint(mainWindow);
-    auto* command = mainWindow.findChild<QAction*>(QStringLiteral("Menu_Start"));
+    auto* command = mainWindow.findChild<QAction*>(
+        windows::layout::FormControls::keyOf(windows::shell::main_control::ShowOrderFormCommand));
     OrderWindowCloser closer;
     qApp->installEventFilter(&closer);
     for (auto _ : state) {
@@ -146,18 +152,20 @@ BENCHMARK(OrderWindowFromTheMenu)
 void ProductClickUpdatesTheTotals(benchmark::State& state) {
     OrderWindow window;
     bench::showAndWaitForPaint(window);
-    // On its square, which is on the right for the tax box.
     const auto click = [](QWidget* box) {
-        const int x = box->layoutDirection() == Qt::RightToLeft ? box->width() - 8 : 8;
-        QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(x, box->height() / 2));
+        QTest::mouseClick(box, Qt::LeftButton, {}, box->rect().center());
     };
-    click(window.findChild<QCheckBox*>(QStringLiteral("Check1")));
+    const auto named = [](std::string_view name, int index = -1) {
+        return windows::layout::FormControls::keyOf(name, index);
+    };
+    click(window.findChild<QCheckBox*>(named(control::SalesTaxBox)));
     QCoreApplication::processEvents();
 
     bench::PaintWatch amounts;
-    for (const char* name : {"Label1", "Label12", "Label7", "Label3"})
-        amounts.watch(*window.findChild<QLabel*>(QLatin1String(name)));
-    auto* product = window.findChild<QCheckBox*>(QStringLiteral("Product(0)"));
+    for (std::string_view name : {control::SubTotalAmount, control::SalesTaxAmount,
+                                  control::ShippingAmount, control::TotalAmount})
+        amounts.watch(*window.findChild<QLabel*>(named(name)));
+    auto* product = window.findChild<QCheckBox*>(named(control::ProductBox, 0));
     for (auto _ : state) {
         amounts.reset();
         const auto start = bench::Clock::now();

@@ -148,20 +148,19 @@ private Q_SLOTS:
         QTest::addRow("caption 23") << QString::fromUtf8(productCaption(23)) << "FlickVu  $9.95";
         QTest::addRow("fee line 23")
             << QString::fromUtf8(feeLine(23)) << "FLICKVU Registration Fee: $9.95";
-        QTest::addRow("prompt FirstName")
+        QTest::addRow("prompt FullName")
             << QString::fromUtf8(prompt::FullName) << "(Enter Your Full Name)";
         QTest::addRow("prompt Address") << QString::fromUtf8(prompt::Address) << "(Address)";
         QTest::addRow("prompt City") << QString::fromUtf8(prompt::City) << "(City)";
         QTest::addRow("prompt State") << QString::fromUtf8(prompt::State) << "(State/Country)";
-        QTest::addRow("prompt Zip") << QString::fromUtf8(prompt::ZipCode) << "(Zip/Post Code)";
-        QTest::addRow("prompt DayPhone")
-            << QString::fromUtf8(prompt::Phone) << "(Telephone Number)";
-        QTest::addRow("prompt EMail") << QString::fromUtf8(prompt::Email) << "(E-Mail Address)";
-        QTest::addRow("prompt CardName")
+        QTest::addRow("prompt ZipCode") << QString::fromUtf8(prompt::ZipCode) << "(Zip/Post Code)";
+        QTest::addRow("prompt Phone") << QString::fromUtf8(prompt::Phone) << "(Telephone Number)";
+        QTest::addRow("prompt Email") << QString::fromUtf8(prompt::Email) << "(E-Mail Address)";
+        QTest::addRow("prompt CardholderName")
             << QString::fromUtf8(prompt::CardholderName) << "(Cardholder Name Shown on Card)";
-        QTest::addRow("prompt CardNum")
+        QTest::addRow("prompt CardNumber")
             << QString::fromUtf8(prompt::CardNumber) << "(Credit Card Number)";
-        QTest::addRow("prompt CardExp")
+        QTest::addRow("prompt CardExpiry")
             << QString::fromUtf8(prompt::CardExpiry) << "(Card Exp Date)";
     }
 

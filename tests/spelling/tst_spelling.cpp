@@ -13,6 +13,7 @@
 #include "support/TopLevelWindows.h"
 #include "windows/shell/AboutWindow.h"
 #include "windows/shell/MainWindow.h"
+#include "windows/shell/MainWindowControls.h"
 #include "windows/shell/SplashWindow.h"
 
 #include <QAction>
@@ -95,12 +96,12 @@ private Q_SLOTS:
         printer.failuresToCome = 1;
         OrderWindowFixture order;
         QStringList texts = textsOf(order.window());
-        order.click(order.button("FileButton")); // nothing ordered yet
+        order.click(order.button(control::SaveButton)); // nothing ordered yet
         order.tick({0});
-        order.click(order.button("FileButton"));
-        order.click(order.button("PrintReorder"));
+        order.click(order.button(control::SaveButton));
+        order.click(order.button(control::PrintButton));
         QVERIFY(QFile::remove("order.txt") && QDir().mkdir("order.txt"));
-        order.click(order.button("FileButton"));
+        order.click(order.button(control::SaveButton));
         QCOMPARE(boxes.asked.size(), 4);
         expectNoMisspelling(texts + messagesOf(boxes));
     }
@@ -117,8 +118,9 @@ private Q_SLOTS:
 
         windows::shell::MainWindow main;
         texts << textsOf(main);
-        for (const char* command : {"Menu_Quendrel", "Menu_Exit"})
-            main.findChild<QAction*>(command)->trigger();
+        namespace command = windows::shell::main_control;
+        for (std::string_view name : {command::VendorInformationCommand, command::ExitCommand})
+            main.findChild<QAction*>(platform::fromUtf8(name))->trigger();
         const windows::shell::AboutWindow about;
         texts << textsOf(about);
         QCOMPARE(boxes.asked.size(), 3);

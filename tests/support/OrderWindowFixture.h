@@ -1,6 +1,9 @@
 #pragma once
 
+#include "model/PaymentMethod.h"
+#include "windows/layout/FormControls.h"
 #include "windows/order/OrderWindow.h"
+#include "windows/order/OrderWindowControls.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -9,6 +12,13 @@
 #include <QRadioButton>
 #include <QTest>
 #include <memory>
+
+namespace control = windows::order::control;
+
+// The object name of a control of the order window, as focusName() gives it.
+inline QString nameOf(std::string_view name, int index = -1) {
+    return windows::layout::FormControls::keyOf(name, index);
+}
 
 // A freshly opened order window, shown and active, with its controls found by
 // name the way a person would find them on screen.
@@ -23,21 +33,52 @@ public:
     bool isActive() const { return m_active; }
     windows::order::OrderWindow& window() const { return *m_window; }
 
+    // A control the test needs; a name the window does not have stops the test.
     template <class Widget = QWidget>
-    Widget* find(const QString& name) const {
-        return m_window->findChild<Widget*>(name);
+    Widget* find(std::string_view name, int index = -1) const {
+        auto* found = m_window->findChild<Widget*>(nameOf(name, index));
+        if (!found)
+            qFatal("the order window has no control %s", qPrintable(nameOf(name, index)));
+        return found;
     }
-    QLineEdit* field(const QString& name) const { return find<QLineEdit>(name); }
-    QCheckBox* product(int index) const {
-        return find<QCheckBox>(QStringLiteral("Product(%1)").arg(index));
+    // The same by object name, as nameOf() gives it.
+    template <class Widget = QWidget>
+    Widget* find(const QString& objectName) const {
+        auto* found = m_window->findChild<Widget*>(objectName);
+        if (!found)
+            qFatal("the order window has no control %s", qPrintable(objectName));
+        return found;
     }
-    QRadioButton* option(int index) const {
-        return find<QRadioButton>(QStringLiteral("Option4(%1)").arg(index));
+    QLineEdit* field(std::string_view name) const { return find<QLineEdit>(name); }
+    QCheckBox* product(int index) const { return find<QCheckBox>(control::ProductBox, index); }
+    QCheckBox* salesTaxBox() const { return find<QCheckBox>(control::SalesTaxBox); }
+    QRadioButton* payment(model::PaymentMethod method) const {
+        return find<QRadioButton>(optionFor(method));
     }
-    QPushButton* button(const QString& name) const { return find<QPushButton>(name); }
-    QString caption(const QString& label) const { return find<QLabel>(label)->text(); }
-    QString focusName() const {
+    QRadioButton* diskSizeOption() const { return find<QRadioButton>(control::DiskSizeOption); }
+    QPushButton* button(std::string_view name) const { return find<QPushButton>(name); }
+    QString caption(std::string_view label) const { return find<QLabel>(label)->text(); }
+    static QString focusName() {
         return QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : QString();
+    }
+
+    // The option button that offers a payment method.
+    static std::string_view optionFor(model::PaymentMethod method) {
+        switch (method) {
+        case model::PaymentMethod::Check:
+            return control::CheckOption;
+        case model::PaymentMethod::MoneyOrder:
+            return control::MoneyOrderOption;
+        case model::PaymentMethod::Visa:
+            return control::VisaOption;
+        case model::PaymentMethod::MasterCard:
+            return control::MasterCardOption;
+        case model::PaymentMethod::AmericanExpress:
+            return control::AmericanExpressOption;
+        case model::PaymentMethod::Discover:
+            return control::DiscoverOption;
+        }
+        return {};
     }
 
     // A click in the middle of a control, where a person would click it.
@@ -56,7 +97,7 @@ public:
     }
     // Types into a field the way a person does: clicking into it first unless
     // the focus is already there.
-    void type(const QString& fieldName, const QString& text) const {
+    void type(std::string_view fieldName, const QString& text) const {
         QLineEdit* target = field(fieldName);
         if (QApplication::focusWidget() != target)
             click(target);

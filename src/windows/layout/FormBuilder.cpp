@@ -193,11 +193,7 @@ FormControls FormBuilder::build(QWidget& window, const FormSpec& form,
     FormControls built;
     std::vector<std::pair<int, QWidget*>> tabStops;
     for (const ControlSpec& row : controls) {
-        QWidget* parent = row.container.empty() ? &window : built.control(row.container);
-        Q_ASSERT_X(parent, "FormBuilder", "a container must come before its controls");
-        if (!parent)
-            parent = &window;
-
+        QWidget* parent = row.container.empty() ? &window : &built.require<QWidget>(row.container);
         QWidget* widget = createWidget(row, parent);
         const QString key = FormControls::keyOf(row.name, row.index);
         widget->setObjectName(key);

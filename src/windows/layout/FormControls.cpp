@@ -9,8 +9,4 @@ QString FormControls::keyOf(std::string_view name, int index) {
     return index < 0 ? base : QStringLiteral("%1(%2)").arg(base).arg(index);
 }
 
-QWidget* FormControls::control(std::string_view name, int index) const {
-    return m_controls.value(keyOf(name, index), nullptr);
-}
-
 } // namespace windows::layout

@@ -13,6 +13,7 @@
 #include "platform/printing/Printer.h"
 #include "platform/system/Clock.h"
 #include "windows/layout/FormBuilder.h"
+#include "windows/order/OrderWindowControls.h"
 #include "windows/order/OrderWindowLayout.h"
 
 #include <QCheckBox>
@@ -33,20 +34,23 @@ const QString PrintJobName = QStringLiteral("Quendrel Software Order Form");
 // Each payment method and the option button that offers it.
 struct PaymentOption {
     model::PaymentMethod method;
-    int button;
+    std::string_view button;
 };
 constexpr std::array<PaymentOption, 6> PaymentOptions{{
-    {model::PaymentMethod::Check, 0},
-    {model::PaymentMethod::MoneyOrder, 4},
-    {model::PaymentMethod::Visa, 2},
-    {model::PaymentMethod::MasterCard, 3},
-    {model::PaymentMethod::AmericanExpress, 5},
-    {model::PaymentMethod::Discover, 6},
+    {model::PaymentMethod::Check, control::CheckOption},
+    {model::PaymentMethod::MoneyOrder, control::MoneyOrderOption},
+    {model::PaymentMethod::Visa, control::VisaOption},
+    {model::PaymentMethod::MasterCard, control::MasterCardOption},
+    {model::PaymentMethod::AmericanExpress, control::AmericanExpressOption},
+    {model::PaymentMethod::Discover, control::DiscoverOption},
 }};
 
-constexpr std::array<std::string_view, 10> TextFieldNames{
-    "FirstName", "Address", "City",     "State",   "Zip",
-    "DayPhone",  "EMail",   "CardName", "CardNum", "CardExp"};
+// The customer's entries, in the order of the snapshot's fields.
+constexpr std::array<std::string_view, 10> TextFields{
+    control::NameField,      control::AddressField,        control::CityField,
+    control::StateField,     control::ZipCodeField,        control::PhoneField,
+    control::EmailField,     control::CardholderNameField, control::CardNumberField,
+    control::CardExpiryField};
 
 // A label that changes while the window is open. Its accessible name says
 // what it is ("Total"); screen readers read what it shows from the description.
@@ -66,26 +70,28 @@ bool isEnterKey(const QEvent* event) {
 
 OrderWindow::OrderWindow(QWidget* parent)
     : ModalWindow(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                             Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
-                             Qt::MSWindowsFixedSizeDialogHint)
+                              Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
+                              Qt::MSWindowsFixedSizeDialogHint)
     , m_controls(layout::FormBuilder::build(*this, orderWindowForm(), orderWindowControls())) {
     for (int i = 0; i < model::ProductCount; ++i)
-        m_products[static_cast<std::size_t>(i)] = m_controls.get<QCheckBox>("Product", i);
-    m_salesTax = m_controls.get<QCheckBox>("Check1");
+        m_products[static_cast<std::size_t>(i)] =
+            &m_controls.require<QCheckBox>(control::ProductBox, i);
+    m_salesTax = &m_controls.require<QCheckBox>(control::SalesTaxBox);
     for (const PaymentOption& option : PaymentOptions)
-        m_paymentOptions.push_back(m_controls.get<QRadioButton>("Option4", option.button));
-    for (std::string_view name : TextFieldNames)
-        m_textFields.push_back(m_controls.get<QLineEdit>(name));
-    m_cardFields = {m_controls.get<QLineEdit>("CardName"), m_controls.get<QLineEdit>("CardNum"),
-                    m_controls.get<QLineEdit>("CardExp")};
-    m_firstName = m_controls.get<QLineEdit>("FirstName");
-    m_eMail = m_controls.get<QLineEdit>("EMail");
-    m_subTotal = m_controls.get<QLabel>("Label1");
-    m_salesTaxAmount = m_controls.get<QLabel>("Label12");
-    m_shipping = m_controls.get<QLabel>("Label7");
-    m_total = m_controls.get<QLabel>("Label3");
-    m_description = m_controls.get<QLabel>("Label6");
-    m_orderLater = m_controls.get<QPushButton>("Cancel");
+        m_paymentOptions.push_back(&m_controls.require<QRadioButton>(option.button));
+    for (std::string_view name : TextFields)
+        m_textFields.push_back(&m_controls.require<QLineEdit>(name));
+    m_cardFields = {&m_controls.require<QLineEdit>(control::CardholderNameField),
+                    &m_controls.require<QLineEdit>(control::CardNumberField),
+                    &m_controls.require<QLineEdit>(control::CardExpiryField)};
+    m_nameField = &m_controls.require<QLineEdit>(control::NameField);
+    m_emailField = &m_controls.require<QLineEdit>(control::EmailField);
+    m_subTotal = &m_controls.require<QLabel>(control::SubTotalAmount);
+    m_salesTaxAmount = &m_controls.require<QLabel>(control::SalesTaxAmount);
+    m_shipping = &m_controls.require<QLabel>(control::ShippingAmount);
+    m_total = &m_controls.require<QLabel>(control::TotalAmount);
+    m_description = &m_controls.require<QLabel>(control::DescriptionBox);
+    m_orderLaterButton = &m_controls.require<QPushButton>(control::OrderLaterButton);
 
     for (QLabel* label : {m_subTotal, m_salesTaxAmount, m_shipping, m_total, m_description})
         label->setAccessibleDescription(label->text());
@@ -102,31 +108,31 @@ void OrderWindow::connectHandlers() {
     // Every change of a tick counts, not only a click: a screen reader ticks
     // a box through its toggle action, which never clicks it.
     for (QCheckBox* product : m_products) {
-        connect(product, &QCheckBox::toggled, this, &OrderWindow::Product_Click);
+        connect(product, &QCheckBox::toggled, this, &OrderWindow::showTotals);
         product->setMouseTracking(true);
         product->installEventFilter(this);
     }
-    connect(m_salesTax, &QCheckBox::toggled, this, &OrderWindow::Check1_Click);
+    connect(m_salesTax, &QCheckBox::toggled, this, &OrderWindow::showTotals);
     for (QRadioButton* option : m_paymentOptions) {
         connect(option, &QRadioButton::toggled, this, [this](bool selected) {
             if (selected)
-                Option4_Click();
+                enableCardFields();
         });
     }
     for (QLineEdit* field : m_textFields)
         field->installEventFilter(this);
-    connect(m_orderLater, &QPushButton::clicked, this, &OrderWindow::Cancel_Click);
-    connect(m_controls.get<QPushButton>("FileButton"), &QPushButton::clicked, this,
-            &OrderWindow::FileButton_Click);
-    connect(m_controls.get<QPushButton>("PrintReorder"), &QPushButton::clicked, this,
-            &OrderWindow::PrintReorder_Click);
+    connect(m_orderLaterButton, &QPushButton::clicked, this, &OrderWindow::orderLater);
+    connect(&m_controls.require<QPushButton>(control::SaveButton), &QPushButton::clicked, this,
+            &OrderWindow::saveToFile);
+    connect(&m_controls.require<QPushButton>(control::PrintButton), &QPushButton::clicked, this,
+            &OrderWindow::printOrderForm);
 }
 
 bool OrderWindow::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::MouseMove) {
         const auto product = std::find(m_products.begin(), m_products.end(), watched);
         if (product != m_products.end())
-            Product_MouseMove(static_cast<int>(product - m_products.begin()));
+            showDescription(static_cast<int>(product - m_products.begin()));
         return false;
     }
     auto* field = qobject_cast<QLineEdit*>(watched);
@@ -140,7 +146,7 @@ bool OrderWindow::eventFilter(QObject* watched, QEvent* event) {
         return true;
     // Enter moves on to the next field, as Tab would; the e-mail field is the
     // last thing people fill in, so Enter does nothing there.
-    if (field != m_eMail && isEnterKey(event)) {
+    if (field != m_emailField && isEnterKey(event)) {
         platform::sendTab(*this);
         return true;
     }
@@ -187,14 +193,6 @@ bool OrderWindow::swallowFocusingClick(const QEvent& event) {
     }
 }
 
-void OrderWindow::Product_Click() {
-    showTotals();
-}
-
-void OrderWindow::Check1_Click() {
-    showTotals();
-}
-
 void OrderWindow::showTotals() {
     for (int i = 0; i < model::ProductCount; ++i)
         m_record.productTicked[static_cast<std::size_t>(i)] =
@@ -208,18 +206,18 @@ void OrderWindow::showTotals() {
     showCaption(*m_total, QString::fromStdString(texts.total));
 }
 
-void OrderWindow::Product_MouseMove(int index) {
-    if (const auto description = model::productDescription(index))
+void OrderWindow::showDescription(int product) {
+    if (const auto description = model::productDescription(product))
         showCaption(*m_description, platform::labelText(*description));
 }
 
-void OrderWindow::Option4_Click() {
-    const bool cardPayment = model::isCardPayment(selectedPaymentOption());
+void OrderWindow::enableCardFields() {
+    const bool cardPayment = model::isCardPayment(selectedPaymentMethod());
     for (QLineEdit* field : m_cardFields)
         field->setEnabled(cardPayment);
 }
 
-model::PaymentMethod OrderWindow::selectedPaymentOption() const {
+model::PaymentMethod OrderWindow::selectedPaymentMethod() const {
     for (std::size_t i = 0; i < m_paymentOptions.size(); ++i) {
         if (m_paymentOptions[i]->isChecked())
             return PaymentOptions[i].method;
@@ -227,25 +225,25 @@ model::PaymentMethod OrderWindow::selectedPaymentOption() const {
     return model::PaymentMethod::Check;
 }
 
-void OrderWindow::Cancel_Click() {
+void OrderWindow::orderLater() {
     platform::setMousePointer(*this, platform::MousePointer::Hourglass);
     done(QDialog::Rejected);
     platform::setMousePointer(*this, platform::MousePointer::Default);
 }
 
-bool OrderWindow::CheckOrderComplete() {
+bool OrderWindow::refuseIncompleteOrder() {
     if (documents::isOrderComplete(m_record.subTotal))
-        return true;
+        return false;
     platform::MessageBoxes::current().show(
         this, {QStringLiteral("Missing data, please complete order form."),
                QStringLiteral("Quendrel Software - Data Missing"), platform::MessageButtons::Ok,
                platform::MessageIcon::None});
-    platform::setFocusTo(*m_firstName);
-    return false;
+    platform::setFocusTo(*m_nameField);
+    return true;
 }
 
-void OrderWindow::FileButton_Click() {
-    if (!CheckOrderComplete())
+void OrderWindow::saveToFile() {
+    if (refuseIncompleteOrder())
         return;
     platform::BusyPointer busy;
     const std::optional<QString> failure = platform::OrderFileWriter::write(
@@ -257,7 +255,7 @@ void OrderWindow::FileButton_Click() {
                    platform::MessageButtons::Ok, platform::MessageIcon::Warning});
         return;
     }
-    platform::setFocusTo(*m_orderLater);
+    platform::setFocusTo(*m_orderLaterButton);
     busy.release();
     platform::MessageBoxes::current().show(
         this, {QStringLiteral("Your registration form has been saved as ORDER.TXT in the "
@@ -266,8 +264,8 @@ void OrderWindow::FileButton_Click() {
                platform::MessageIcon::None});
 }
 
-void OrderWindow::PrintReorder_Click() {
-    if (!CheckOrderComplete())
+void OrderWindow::printOrderForm() {
+    if (refuseIncompleteOrder())
         return;
     platform::BusyPointer busy;
     QStringList lines;
@@ -283,7 +281,7 @@ void OrderWindow::PrintReorder_Click() {
     };
     if (platform::Printer::current().print(PrintJobName, lines, askToRetry) ==
         platform::Printer::Outcome::Printed)
-        platform::setFocusTo(*m_orderLater);
+        platform::setFocusTo(*m_orderLaterButton);
 }
 
 documents::OrderSnapshot OrderWindow::snapshot() const {
@@ -298,7 +296,7 @@ documents::OrderSnapshot OrderWindow::snapshot() const {
     for (std::size_t i = 0; i < m_products.size(); ++i)
         order.productTicked[i] = m_products[i]->isChecked();
     order.salesTaxTicked = m_salesTax->isChecked();
-    order.paymentMethod = selectedPaymentOption();
+    order.paymentMethod = selectedPaymentMethod();
     order.subTotalCaption = m_subTotal->text().toStdString();
     order.salesTaxCaption = m_salesTaxAmount->text().toStdString();
     order.totalCaption = m_total->text().toStdString();

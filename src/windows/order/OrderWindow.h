@@ -35,36 +35,41 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void Product_Click();
-    void Check1_Click();
-    void Product_MouseMove(int index);
-    void Option4_Click();
-    void Cancel_Click();
-    void FileButton_Click();
-    void PrintReorder_Click();
-    bool CheckOrderComplete();
+    void connectHandlers();
+
+    // Recomputes the amounts from the ticks and shows them.
+    void showTotals();
+    // Shows the description of the product under the pointer.
+    void showDescription(int product);
+    // The card fields take input only while a card payment is selected.
+    void enableCardFields();
+    // Closes the window; whatever was entered is gone.
+    void orderLater();
+    void saveToFile();
+    void printOrderForm();
+    // With nothing ordered yet, says so, takes the customer to the name field
+    // and returns true: there is nothing to save or print.
+    bool refuseIncompleteOrder();
 
     void followFieldFocus(QLineEdit& field, const QFocusEvent& focus);
     bool swallowFocusingClick(const QEvent& event);
-    void connectHandlers();
-    void showTotals();
-    model::PaymentMethod selectedPaymentOption() const;
+    model::PaymentMethod selectedPaymentMethod() const;
 
     layout::FormControls m_controls;
     model::OrderRecord m_record;
     std::array<QCheckBox*, model::ProductCount> m_products{};
     QCheckBox* m_salesTax = nullptr;
-    std::vector<QRadioButton*> m_paymentOptions; // in the order the documents test them
+    std::vector<QRadioButton*> m_paymentOptions; // one per payment method
     std::vector<QLineEdit*> m_textFields;        // the ten customer entries
     std::array<QLineEdit*, 3> m_cardFields{};
-    QLineEdit* m_firstName = nullptr;
-    QLineEdit* m_eMail = nullptr;
+    QLineEdit* m_nameField = nullptr;
+    QLineEdit* m_emailField = nullptr;
     QLabel* m_subTotal = nullptr;
     QLabel* m_salesTaxAmount = nullptr;
     QLabel* m_shipping = nullptr;
     QLabel* m_total = nullptr;
     QLabel* m_description = nullptr;
-    QPushButton* m_orderLater = nullptr;
+    QPushButton* m_orderLaterButton = nullptr;
     // The field whose focus went to its context menu or another window.
     QPointer<QLineEdit> m_fieldFocusComesBackTo;
     // The field a mouse click has just entered, until that click is over.

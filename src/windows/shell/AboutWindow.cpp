@@ -5,6 +5,7 @@
 #include "platform/desktop/WebPage.h"
 #include "platform/desktop/WindowPlacement.h"
 #include "windows/layout/FormBuilder.h"
+#include "windows/shell/AboutWindowControls.h"
 #include "windows/shell/ProgramIcon.h"
 
 #include <QFontMetrics>
@@ -35,7 +36,7 @@ constexpr double SmallestPoints = 7.8;
 
 // Bottom of the stacking order first.
 constexpr std::array AboutWindowControls{
-    ControlSpec{.name = "Label1",
+    ControlSpec{.name = about_control::TitleLabel,
                 .kind = ControlKind::Label,
                 .left = 1320,
                 .top = 360,
@@ -47,7 +48,7 @@ constexpr std::array AboutWindowControls{
                 .tabIndex = 0,
                 .align = Align::Centre,
                 .transparent = true},
-    ControlSpec{.name = "Label2",
+    ControlSpec{.name = about_control::VersionLabel,
                 .kind = ControlKind::Label,
                 .left = 1380,
                 .top = 600,
@@ -57,7 +58,7 @@ constexpr std::array AboutWindowControls{
                 .tabIndex = 3,
                 .align = Align::Centre,
                 .transparent = true},
-    ControlSpec{.name = "Label3",
+    ControlSpec{.name = about_control::RightsNoticeLabel,
                 .kind = ControlKind::Label,
                 .left = 120,
                 .top = 1200,
@@ -68,7 +69,7 @@ constexpr std::array AboutWindowControls{
                 .tabIndex = 4,
                 .align = Align::Centre,
                 .transparent = true},
-    ControlSpec{.name = "Label4",
+    ControlSpec{.name = about_control::ContactBox,
                 .kind = ControlKind::Label,
                 .left = 360,
                 .top = 1920,
@@ -79,14 +80,14 @@ constexpr std::array AboutWindowControls{
                 .tabIndex = 5,
                 .align = Align::Centre,
                 .border = true},
-    ControlSpec{.name = "Image1",
+    ControlSpec{.name = about_control::ProgramPicture,
                 .kind = ControlKind::Image,
                 .left = 2880,
                 .top = 480,
                 .width = 384,
                 .height = 384,
                 .caption = ProgramPicture},
-    ControlSpec{.name = "Label6",
+    ControlSpec{.name = about_control::RightsReservedLabel,
                 .kind = ControlKind::Label,
                 .left = 1005,
                 .top = 1440,
@@ -97,7 +98,7 @@ constexpr std::array AboutWindowControls{
                 .tabIndex = 6,
                 .align = Align::Centre,
                 .transparent = true},
-    ControlSpec{.name = "Label5",
+    ControlSpec{.name = about_control::EditionLabel,
                 .kind = ControlKind::Label,
                 .left = 1404,
                 .top = 840,
@@ -108,7 +109,7 @@ constexpr std::array AboutWindowControls{
                 .text = Yellow,
                 .tabIndex = 7,
                 .align = Align::Centre},
-    ControlSpec{.name = "WWW",
+    ControlSpec{.name = about_control::WebAddressButton,
                 .kind = ControlKind::PushButton,
                 .left = 480,
                 .top = 3120,
@@ -118,7 +119,7 @@ constexpr std::array AboutWindowControls{
                 .back = Yellow,
                 .font = ButtonFont,
                 .tabIndex = 1},
-    ControlSpec{.name = "Command2",
+    ControlSpec{.name = about_control::OkButton,
                 .kind = ControlKind::PushButton,
                 .left = 360,
                 .top = 360,
@@ -153,23 +154,24 @@ AboutWindow::AboutWindow(QWidget* parent)
     : ModalWindow(parent) {
     m_controls = FormBuilder::build(*this, AboutWindowLayout, AboutWindowControls);
     setWindowIcon(programIcon());
-    m_controls.get<QLabel>("Label2")->setText(
-        QStringLiteral(" Version %1 ").arg(platform::fromUtf8(model::vendor::ProgramVersion)));
+    m_controls.require<QLabel>(about_control::VersionLabel)
+        .setText(
+            QStringLiteral(" Version %1 ").arg(platform::fromUtf8(model::vendor::ProgramVersion)));
 
     // The picture keeps its own size, whatever room the table gives it.
-    auto* image = m_controls.get<QLabel>("Image1");
-    image->resize(image->pixmap().size());
+    auto& picture = m_controls.require<QLabel>(about_control::ProgramPicture);
+    picture.resize(picture.pixmap().size());
 
     // Neither button is the window's default; Enter presses the one that has
     // the focus (ModalWindow).
-    auto* www = m_controls.get<QPushButton>("WWW");
-    auto* ok = m_controls.get<QPushButton>("Command2");
-    fitCaptionToWidth(*www);
-    connect(www, &QPushButton::clicked, this, &AboutWindow::openHomePage);
-    connect(ok, &QPushButton::clicked, this, &AboutWindow::accept);
+    auto& webAddress = m_controls.require<QPushButton>(about_control::WebAddressButton);
+    auto& ok = m_controls.require<QPushButton>(about_control::OkButton);
+    fitCaptionToWidth(webAddress);
+    connect(&webAddress, &QPushButton::clicked, this, &AboutWindow::openHomePage);
+    connect(&ok, &QPushButton::clicked, this, &AboutWindow::accept);
 
     load();
-    www->setFocus(Qt::OtherFocusReason);
+    webAddress.setFocus(Qt::OtherFocusReason);
 }
 
 void AboutWindow::showModal(QWidget* owner) {
@@ -179,8 +181,8 @@ void AboutWindow::showModal(QWidget* owner) {
 
 void AboutWindow::load() {
     platform::centreOnScreen(*this);
-    m_controls.get<QLabel>("Label4")->setText(
-        platform::withLineBreaks(platform::fromUtf8(contactText())));
+    m_controls.require<QLabel>(about_control::ContactBox)
+        .setText(platform::withLineBreaks(platform::fromUtf8(contactText())));
 }
 
 void AboutWindow::openHomePage() {

@@ -10,6 +10,7 @@
 #include "windows/layout/FormBuilder.h"
 #include "windows/order/OrderWindow.h"
 #include "windows/shell/AboutWindow.h"
+#include "windows/shell/MainWindowControls.h"
 #include "windows/shell/ProgramIcon.h"
 #include "windows/shell/SplashWindow.h"
 
@@ -38,7 +39,7 @@ constexpr FormSpec MainWindowLayout{
 };
 
 constexpr std::array MainWindowControls{
-    ControlSpec{.name = "Label1",
+    ControlSpec{.name = main_control::IntroductionText,
                 .kind = ControlKind::Label,
                 .left = 360,
                 .top = 240,
@@ -89,7 +90,7 @@ MainWindow::MainWindow(SplashWindow* splash) {
     setWindowTitle(platform::fromUtf8(MainCaption));
     setWindowIcon(programIcon());
     auto* client = new QWidget(this);
-    client->setObjectName(QStringLiteral("MainWindowClient"));
+    client->setObjectName(platform::fromUtf8(main_control::Client));
     m_controls = FormBuilder::build(*client, MainWindowLayout, MainWindowControls);
     setCentralWidget(client);
     buildMenus();
@@ -114,21 +115,25 @@ void MainWindow::buildMenus() {
     };
     // A command without a handler is a separator line.
     const std::array menus{
-        Menu{"Menu_File",
-             "&File",
-             {{"Menu_Start", "&Show Order Form", Qt::CTRL | Qt::Key_S, &MainWindow::showOrderForm},
-              {"Menu_Exit", "&Exit", Qt::CTRL | Qt::Key_E, &MainWindow::confirmExit}}},
-        Menu{"Menu_Order",
+        Menu{
+            main_control::FileMenu,
+            "&File",
+            {{main_control::ShowOrderFormCommand, "&Show Order Form", Qt::CTRL | Qt::Key_S,
+              &MainWindow::showOrderForm},
+             {main_control::ExitCommand, "&Exit", Qt::CTRL | Qt::Key_E, &MainWindow::confirmExit}}},
+        Menu{main_control::OrderFormMenu,
              "&Order Form",
-             {{"Menu_Quendrel", "&Quendrel Software Information", Qt::CTRL | Qt::Key_D,
-               &MainWindow::showVendorInformation},
-              {"Menu_Form", "&Order Form", Qt::CTRL | Qt::Key_O, &MainWindow::showOrderForm}}},
-        Menu{"Menu_Help",
+             {{main_control::VendorInformationCommand, "&Quendrel Software Information",
+               Qt::CTRL | Qt::Key_D, &MainWindow::showVendorInformation},
+              {main_control::OrderFormCommand, "&Order Form", Qt::CTRL | Qt::Key_O,
+               &MainWindow::showOrderForm}}},
+        Menu{main_control::HelpMenu,
              "&Help",
-             {{"Menu_UsingHelp", "How to &Use Help", Qt::CTRL | Qt::Key_U,
+             {{main_control::HowToUseHelpCommand, "How to &Use Help", Qt::CTRL | Qt::Key_U,
                &MainWindow::showHowToUseHelp},
-              {"Menu_Dash3", "-", {}, nullptr},
-              {"Menu_About", "&About Order Form", Qt::CTRL | Qt::Key_A, &MainWindow::showAbout}}},
+              {main_control::HelpMenuSeparator, "-", {}, nullptr},
+              {main_control::AboutCommand, "&About Order Form", Qt::CTRL | Qt::Key_A,
+               &MainWindow::showAbout}}},
     };
 
     for (const Menu& entry : menus) {
@@ -150,8 +155,8 @@ void MainWindow::load(SplashWindow* splash) {
     platform::centreOnScreen(*this);
     if (splash)
         splash->unload();
-    m_controls.get<QLabel>("Label1")->setText(
-        platform::withLineBreaks(platform::fromUtf8(introductoryText())));
+    m_controls.require<QLabel>(main_control::IntroductionText)
+        .setText(platform::withLineBreaks(platform::fromUtf8(introductoryText())));
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {

@@ -3,14 +3,15 @@
 #include "model/Vendor.h"
 #include "platform/desktop/DisplayInfo.h"
 #include "platform/desktop/DisplayText.h"
-#include "platform/dialogs/MessageBoxes.h"
 #include "platform/desktop/MousePointer.h"
 #include "platform/desktop/Twips.h"
 #include "platform/desktop/WindowFrame.h"
 #include "platform/desktop/WindowPlacement.h"
+#include "platform/dialogs/MessageBoxes.h"
 #include "windows/layout/FormBuilder.h"
 #include "windows/shell/MainWindow.h"
 #include "windows/shell/ProgramIcon.h"
+#include "windows/shell/SplashWindowControls.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -33,7 +34,7 @@ constexpr FormSpec SplashWindowLayout{
 };
 
 constexpr std::array SplashWindowControls{
-    ControlSpec{.name = "Label1",
+    ControlSpec{.name = splash_control::StartingText,
                 .kind = ControlKind::Label,
                 .left = 120,
                 .top = 120,
@@ -93,9 +94,9 @@ void SplashWindow::load() {
     warnAboutFewColours();
     fitToScreen();
     platform::centreOnScreen(*this);
-    auto* label = m_controls.get<QLabel>("Label1");
-    label->setText(platform::withLineBreaks(platform::fromUtf8(splashText())));
-    platform::setMousePointer(*label, platform::MousePointer::Hourglass);
+    auto& text = m_controls.require<QLabel>(splash_control::StartingText);
+    text.setText(platform::withLineBreaks(platform::fromUtf8(splashText())));
+    platform::setMousePointer(text, platform::MousePointer::Hourglass);
     platform::setMousePointer(*this, platform::MousePointer::Hourglass);
 
     m_loaded = true;

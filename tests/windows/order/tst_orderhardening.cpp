@@ -74,8 +74,8 @@ private Q_SLOTS:
         FakeMessageBoxes messages;
         OrderWindowFixture order;
         order.tick({0});
-        order.field("FirstName")->setText(entry);
-        order.click(order.button("FileButton"));
+        order.field(control::NameField)->setText(entry);
+        order.click(order.button(control::SaveButton));
 
         const QByteArray saved = ScratchFolder::read("order.txt");
         QVERIFY(isCleanOrderFile(saved));
@@ -86,8 +86,8 @@ private Q_SLOTS:
         FakeMessageBoxes messages;
         OrderWindowFixture order;
         order.tick({0});
-        paste(order.field("Address"), "12 Elm Street\nApartment 4\r\nBack door");
-        order.click(order.button("FileButton"));
+        paste(order.field(control::AddressField), "12 Elm Street\nApartment 4\r\nBack door");
+        order.click(order.button(control::SaveButton));
 
         const QByteArray saved = ScratchFolder::read("order.txt");
         QVERIFY(isCleanOrderFile(saved));
@@ -96,27 +96,29 @@ private Q_SLOTS:
 
     // Card details are on the documents with a card payment only.
     void veryLongEntries_data() {
-        QTest::addColumn<QString>("field");
-        for (const char* name : {"FirstName", "Address", "City", "State", "Zip", "DayPhone",
-                                 "EMail", "CardName", "CardNum", "CardExp"})
-            QTest::addRow("%s", name) << QString::fromLatin1(name);
+        QTest::addColumn<std::string_view>("field");
+        for (std::string_view name :
+             {control::NameField, control::AddressField, control::CityField, control::StateField,
+              control::ZipCodeField, control::PhoneField, control::EmailField,
+              control::CardholderNameField, control::CardNumberField, control::CardExpiryField})
+            QTest::addRow("%s", name.data()) << name;
     }
 
     void veryLongEntries() {
-        QFETCH(QString, field);
+        QFETCH(std::string_view, field);
         FakeMessageBoxes messages;
         FakePrinter printer;
         OrderWindowFixture order;
         order.tick({0});
-        order.click(order.option(2)); // VISA
+        order.click(order.payment(model::PaymentMethod::Visa));
         const QString entry(100000, QLatin1Char('x'));
         paste(order.field(field), entry);
         QCOMPARE(order.field(field)->text().size(), entry.size());
 
         QElapsedTimer timer;
         timer.start();
-        order.click(order.button("FileButton"));
-        order.click(order.button("PrintReorder"));
+        order.click(order.button(control::SaveButton));
+        order.click(order.button(control::PrintButton));
         QVERIFY2(timer.elapsed() < 5000, qPrintable(QString::number(timer.elapsed())));
 
         const QByteArray saved = ScratchFolder::read("order.txt");
@@ -133,8 +135,8 @@ private Q_SLOTS:
         OrderWindowFixture order;
         order.tick({7});
         for (int i = 0; i < 25; ++i) {
-            order.click(order.button("FileButton"));
-            order.click(order.button("PrintReorder"));
+            order.click(order.button(control::SaveButton));
+            order.click(order.button(control::PrintButton));
         }
         QCOMPARE(messages.asked.size(), 25);
         QCOMPARE(printer.printedJobs.size(), 25);
@@ -148,7 +150,7 @@ private Q_SLOTS:
         OrderWindowFixture order;
         order.tick({0});
         QVERIFY(QDir(m_scratch->path()).removeRecursively());
-        order.click(order.button("FileButton"));
+        order.click(order.button(control::SaveButton));
 
         QCOMPARE(messages.asked.size(), 1);
         QCOMPARE(messages.asked[0].text, systemText(ENOENT));
@@ -168,8 +170,8 @@ private Q_SLOTS:
         FakeMessageBoxes messages;
         OrderWindowFixture order;
         order.tick({0});
-        order.field("Address")->setText(QString(100000, QLatin1Char('y')));
-        order.click(order.button("FileButton"));
+        order.field(control::AddressField)->setText(QString(100000, QLatin1Char('y')));
+        order.click(order.button(control::SaveButton));
 
         QCOMPARE(messages.asked.size(), 1);
         QCOMPARE(messages.asked[0].text, systemText(ENOSPC));

@@ -27,16 +27,16 @@ private Q_SLOTS:
         FakePrinter printer;
         OrderWindowFixture order;
         if (taxTicked)
-            order.click(order.find<QCheckBox>("Check1"));
+            order.click(order.salesTaxBox());
         messages.whileOpen = [](const platform::MessageRequest&) {
             QVERIFY(!QApplication::overrideCursor());
         };
-        order.click(order.button("PrintReorder"));
+        order.click(order.button(control::PrintButton));
 
         QCOMPARE(printer.attempts, 0);
         QCOMPARE(messages.asked.size(), 1);
         QCOMPARE(messages.asked[0].title, QString("Quendrel Software - Data Missing"));
-        QCOMPARE(order.focusName(), QString("FirstName"));
+        QCOMPARE(order.focusName(), nameOf(control::NameField));
     }
 
     void printsTheFormOfWhatTheWindowShows() {
@@ -46,9 +46,9 @@ private Q_SLOTS:
         OrderWindowFixture order;
         QVERIFY(order.isActive());
         order.tick({3, 0});
-        order.click(order.find<QCheckBox>("Check1"));
-        order.type("FirstName", "Ana Lima");
-        order.click(order.button("PrintReorder"));
+        order.click(order.salesTaxBox());
+        order.type(control::NameField, "Ana Lima");
+        order.click(order.button(control::PrintButton));
 
         QVERIFY(messages.asked.isEmpty()); // no message on success
         QCOMPARE(printer.printedJobNames, QStringList{"Quendrel Software Order Form"});
@@ -58,7 +58,7 @@ private Q_SLOTS:
         QVERIFY(lines.contains(QString(6, ' ') + "MO Sales Tax:  $     3.23"));
         QVERIFY(lines.contains(QString(13, ' ') + "TOTAL:  $    57.13"));
         QVERIFY(lines.contains(QString(18, ' ') + "Ana Lima "));
-        QCOMPARE(order.focusName(), QString("Cancel"));
+        QCOMPARE(order.focusName(), nameOf(control::OrderLaterButton));
         QVERIFY(!QApplication::overrideCursor());
     }
 
@@ -73,7 +73,7 @@ private Q_SLOTS:
         };
         OrderWindowFixture order;
         order.tick({0});
-        order.click(order.button("PrintReorder"));
+        order.click(order.button(control::PrintButton));
 
         QCOMPARE(messages.asked.size(), 1);
         QCOMPARE(messages.asked[0].text, printer.failureText);
@@ -82,7 +82,7 @@ private Q_SLOTS:
         QCOMPARE(messages.asked[0].icon, platform::MessageIcon::Warning);
         QVERIFY(busyWhileAsking);
         QCOMPARE(printer.printedJobs.size(), 1);
-        QCOMPARE(order.focusName(), QString("Cancel"));
+        QCOMPARE(order.focusName(), nameOf(control::OrderLaterButton));
         QVERIFY(!QApplication::overrideCursor());
     }
 
@@ -93,13 +93,13 @@ private Q_SLOTS:
         messages.answers = {platform::MessageAnswer::Retry, platform::MessageAnswer::Cancel};
         OrderWindowFixture order;
         order.tick({0});
-        order.click(order.field("City"));
-        order.click(order.button("PrintReorder"));
+        order.click(order.field(control::CityField));
+        order.click(order.button(control::PrintButton));
 
         QCOMPARE(messages.asked.size(), 2);
         QVERIFY(printer.printedJobs.isEmpty());
         QVERIFY(!QApplication::overrideCursor());
-        QCOMPARE(order.caption("Label1"), QString("$19.95"));
+        QCOMPARE(order.caption(control::SubTotalAmount), QString("$19.95"));
         QVERIFY(order.product(0)->isChecked());
     }
 };

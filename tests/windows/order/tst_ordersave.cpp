@@ -72,18 +72,18 @@ private:
 // order, sales tax, a card payment and entries outside plain ASCII.
 void enterVisaOrder(const OrderWindowFixture& order) {
     order.tick({3, 0});
-    order.click(order.find<QCheckBox>("Check1"));
-    order.click(order.option(2));
-    order.type("FirstName", QString::fromUtf8("José Ńowak € 你 "));
-    order.type("Address", QString::fromUtf8("12 Rue Émile-Žola"));
-    order.type("City", QString::fromUtf8("Łódź"));
-    order.type("State", "PL");
-    order.type("Zip", "90-001");
-    order.type("DayPhone", "+48 42 555 0199");
-    order.type("EMail", "jose@example.com");
-    order.type("CardName", QString::fromUtf8("José Nowak"));
-    order.type("CardNum", "4111 1111 1111 1111");
-    order.type("CardExp", "09/29");
+    order.click(order.salesTaxBox());
+    order.click(order.payment(model::PaymentMethod::Visa));
+    order.type(control::NameField, QString::fromUtf8("José Ńowak € 你 "));
+    order.type(control::AddressField, QString::fromUtf8("12 Rue Émile-Žola"));
+    order.type(control::CityField, QString::fromUtf8("Łódź"));
+    order.type(control::StateField, "PL");
+    order.type(control::ZipCodeField, "90-001");
+    order.type(control::PhoneField, "+48 42 555 0199");
+    order.type(control::EmailField, "jose@example.com");
+    order.type(control::CardholderNameField, QString::fromUtf8("José Nowak"));
+    order.type(control::CardNumberField, "4111 1111 1111 1111");
+    order.type(control::CardExpiryField, "09/29");
 }
 
 } // namespace
@@ -118,17 +118,18 @@ private Q_SLOTS:
         OrderWindowFixture order;
         if (clicksFirst) {
             order.tick({4, 4}); // ticked and unticked again
-            order.click(order.find<QCheckBox>("Check1"));
-            order.click(order.field("Zip"));
+            order.click(order.salesTaxBox());
+            order.click(order.field(control::ZipCodeField));
         }
-        order.click(order.button("FileButton"));
+        order.click(order.button(control::SaveButton));
 
         QCOMPARE(messages.asked.size(), 1);
         QCOMPARE(messages.asked[0].text, QString("Missing data, please complete order form."));
         QCOMPARE(messages.asked[0].title, QString("Quendrel Software - Data Missing"));
         QCOMPARE(messages.asked[0].icon, platform::MessageIcon::None);
-        QCOMPARE(order.focusName(), QString("FirstName"));
-        QCOMPARE(order.field("FirstName")->selectedText(), QString("(Enter Your Full Name)"));
+        QCOMPARE(order.focusName(), nameOf(control::NameField));
+        QCOMPARE(order.field(control::NameField)->selectedText(),
+                 QString("(Enter Your Full Name)"));
         if (!earlierFile) {
             QVERIFY(ScratchFolder::contents().isEmpty());
             return;
@@ -144,7 +145,7 @@ private Q_SLOTS:
         OrderWindowFixture order;
         QVERIFY(order.isActive());
         enterVisaOrder(order);
-        order.click(order.button("FileButton"));
+        order.click(order.button(control::SaveButton));
 
         QCOMPARE(ScratchFolder::read("order.txt"),
                  ScratchFolder::read(QFINDTESTDATA("data/visa-order.txt")));
@@ -153,7 +154,7 @@ private Q_SLOTS:
                  QString("Your registration form has been saved as ORDER.TXT in the directory "
                          "where this program is located."));
         QCOMPARE(messages.asked[0].title, QString("Quendrel Software - ORDER.TXT Saved"));
-        QCOMPARE(order.focusName(), QString("Cancel"));
+        QCOMPARE(order.focusName(), nameOf(control::OrderLaterButton));
         QVERIFY(!QApplication::overrideCursor());
         QCOMPARE(modeOf("order.txt"), 0600u);
     }
@@ -164,9 +165,9 @@ private Q_SLOTS:
         FakeMessageBoxes messages;
         OrderWindowFixture order;
         order.tick({0});
-        order.click(order.button("FileButton"));
+        order.click(order.button(control::SaveButton));
         order.tick({0, 23});
-        order.click(order.button("FileButton"));
+        order.click(order.button(control::SaveButton));
 
         const QByteArray saved = ScratchFolder::read("order.txt");
         QVERIFY(!saved.contains("Tarvo Pairs"));
@@ -188,13 +189,13 @@ private Q_SLOTS:
         order.tick({1});
         {
             const FileSizeLimit limit(512);
-            order.click(order.button("FileButton"));
+            order.click(order.button(control::SaveButton));
         }
 
         expectFailureMessage(messages, systemText(EFBIG));
         QCOMPARE(ScratchFolder::read("order.txt"), EarlierOrder);
         QCOMPARE(ScratchFolder::contents(), QStringList{"order.txt"});
-        QCOMPARE(order.focusName() == QString("Cancel"), false);
+        QCOMPARE(order.focusName() == nameOf(control::OrderLaterButton), false);
     }
 
     void fullDiskKeepsTheEarlierOrder() {
@@ -207,7 +208,7 @@ private Q_SLOTS:
         FakeMessageBoxes messages;
         OrderWindowFixture order;
         order.tick({2});
-        order.click(order.button("FileButton"));
+        order.click(order.button(control::SaveButton));
 
         expectFailureMessage(messages, systemText(ENOSPC));
         QCOMPARE(ScratchFolder::read("order.txt"), EarlierOrder);
@@ -224,7 +225,7 @@ private Q_SLOTS:
         order.tick({5});
         {
             const FailingRename failing("order.txt", EIO);
-            order.click(order.button("FileButton"));
+            order.click(order.button(control::SaveButton));
             QCOMPARE(FailingRename::failures(), 1);
         }
 
@@ -238,7 +239,7 @@ private Q_SLOTS:
         FakeMessageBoxes messages;
         OrderWindowFixture order;
         order.tick({2});
-        order.click(order.button("FileButton"));
+        order.click(order.button(control::SaveButton));
 
         expectFailureMessage(messages, systemText(EISDIR));
         QVERIFY(QFileInfo("order.txt").isDir());
@@ -281,7 +282,7 @@ private Q_SLOTS:
             std::optional<FileSizeLimit> limit;
             if (sizeLimit > 0)
                 limit.emplace(rlim_t(sizeLimit));
-            order.click(order.button("FileButton"));
+            order.click(order.button(control::SaveButton));
         }
         QCOMPARE(::chmod(".", 0700), 0);
 
@@ -337,8 +338,8 @@ private:
         FixedClock clock({2026, 12, 8});
         OrderWindowFixture order;
         enterVisaOrder(order);
-        order.click(order.button("FileButton"));
-        order.click(order.button("PrintReorder"));
+        order.click(order.button(control::SaveButton));
+        order.click(order.button(control::PrintButton));
         return {ScratchFolder::read("order.txt"), printer.printedJobs.value(0)};
     }
 

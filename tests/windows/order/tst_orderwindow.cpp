@@ -10,10 +10,15 @@
 #include <QTest>
 #include <QTimer>
 
+using model::PaymentMethod;
+
 namespace {
 
-const QStringList TextFields{"FirstName", "Address", "City",     "State",   "Zip",
-                             "DayPhone",  "EMail",   "CardName", "CardNum", "CardExp"};
+constexpr std::array<std::string_view, 4> AmountLabels{
+    control::SubTotalAmount, control::SalesTaxAmount, control::ShippingAmount,
+    control::TotalAmount};
+constexpr std::array<std::string_view, 3> CardFields{
+    control::CardholderNameField, control::CardNumberField, control::CardExpiryField};
 
 // Sends a pointer movement to a control, as the mouse does when it rests there.
 void movePointerOver(QWidget* control) {
@@ -22,26 +27,42 @@ void movePointerOver(QWidget* control) {
     QApplication::sendEvent(control, &move);
 }
 
+QStringList namesOf(std::initializer_list<std::string_view> names) {
+    QStringList list;
+    for (std::string_view name : names)
+        list << nameOf(name);
+    return list;
+}
+
 // The stops of the Tab key after the name field, all the way round, with
-// the payment option `payment` selected.
-QStringList tabStopsAfterName(int payment) {
+// `payment` selected.
+QStringList tabStopsAfterName(PaymentMethod payment) {
     auto products = [](int first, int last) {
         QStringList names;
         for (int i = first; i <= last; ++i)
-            names << QStringLiteral("Product(%1)").arg(i);
+            names << nameOf(control::ProductBox, i);
         return names;
     };
-    auto when = [payment](int option, const QStringList& stops) {
-        return payment == option ? stops : QStringList();
+    auto when = [payment](PaymentMethod method, std::string_view stop) {
+        return payment == method ? QStringList{nameOf(stop)} : QStringList();
     };
-    const bool card = payment == 2 || payment == 3 || payment == 5 || payment == 6;
-    return QStringList{"Address", "City", "State", "Zip", "DayPhone"} + when(0, {"Option4(0)"}) +
-           when(2, {"Option4(2)"}) + when(3, {"Option4(3)"}) +
-           (card ? QStringList{"CardName", "CardNum", "CardExp"} : QStringList()) +
-           QStringList{"Option4(1)"} + when(4, {"Option4(4)"}) + QStringList{"EMail"} +
-           when(6, {"Option4(6)"}) + QStringList{"Product(0)", "Product(2)", "Product(1)"} +
-           products(3, 6) + QStringList{"Check1"} + products(7, 15) + when(5, {"Option4(5)"}) +
-           products(16, 23) + QStringList{"FileButton", "Cancel", "PrintReorder", "FirstName"};
+    const bool card = model::isCardPayment(payment);
+    return namesOf({control::AddressField, control::CityField, control::StateField,
+                    control::ZipCodeField, control::PhoneField}) +
+           when(PaymentMethod::Check, control::CheckOption) +
+           when(PaymentMethod::Visa, control::VisaOption) +
+           when(PaymentMethod::MasterCard, control::MasterCardOption) +
+           (card ? namesOf({control::CardholderNameField, control::CardNumberField,
+                            control::CardExpiryField})
+                 : QStringList()) +
+           namesOf({control::DiskSizeOption}) +
+           when(PaymentMethod::MoneyOrder, control::MoneyOrderOption) +
+           namesOf({control::EmailField}) + when(PaymentMethod::Discover, control::DiscoverOption) +
+           products(0, 0) + products(2, 2) + products(1, 1) + products(3, 6) +
+           namesOf({control::SalesTaxBox}) + products(7, 15) +
+           when(PaymentMethod::AmericanExpress, control::AmericanExpressOption) + products(16, 23) +
+           namesOf({control::SaveButton, control::OrderLaterButton, control::PrintButton,
+                    control::NameField});
 }
 
 // The mouse button goes down on one control and comes up over another.
@@ -54,23 +75,34 @@ void pressAndLetGoElsewhere(QWidget* pressed, QWidget* released) {
 }
 
 void addPaymentRows() {
-    QTest::addColumn<int>("payment");
-    QTest::addRow("check") << 0;
-    QTest::addRow("visa") << 2;
-    QTest::addRow("master card") << 3;
-    QTest::addRow("money order") << 4;
-    QTest::addRow("american express") << 5;
-    QTest::addRow("discover") << 6;
+    QTest::addColumn<PaymentMethod>("payment");
+    QTest::addRow("check") << PaymentMethod::Check;
+    QTest::addRow("visa") << PaymentMethod::Visa;
+    QTest::addRow("master card") << PaymentMethod::MasterCard;
+    QTest::addRow("money order") << PaymentMethod::MoneyOrder;
+    QTest::addRow("american express") << PaymentMethod::AmericanExpress;
+    QTest::addRow("discover") << PaymentMethod::Discover;
 }
 
 // A fresh window with the payment method picked by a click, the way a
 // customer picks it, and the focus back in the name field.
-void choosePayment(const OrderWindowFixture& order, int payment) {
-    if (payment != 0) {
-        order.click(order.option(payment));
-        order.click(order.field("FirstName"));
+void choosePayment(const OrderWindowFixture& order, PaymentMethod payment) {
+    if (payment != PaymentMethod::Check) {
+        order.click(order.payment(payment));
+        order.click(order.field(control::NameField));
     }
-    QCOMPARE(order.focusName(), QString("FirstName"));
+    QCOMPARE(order.focusName(), nameOf(control::NameField));
+}
+
+// The option button a word of a test's steps names.
+QRadioButton* optionNamed(const OrderWindowFixture& order, const QString& word) {
+    if (word == "disk")
+        return order.diskSizeOption();
+    const QHash<QString, PaymentMethod> methods{
+        {"check", PaymentMethod::Check},           {"visa", PaymentMethod::Visa},
+        {"mastercard", PaymentMethod::MasterCard}, {"moneyorder", PaymentMethod::MoneyOrder},
+        {"amex", PaymentMethod::AmericanExpress},  {"discover", PaymentMethod::Discover}};
+    return order.payment(methods.value(word));
 }
 
 } // namespace
@@ -83,17 +115,17 @@ private Q_SLOTS:
 
     void opensEmpty() {
         OrderWindowFixture order;
-        for (const char* label : {"Label1", "Label12", "Label7", "Label3"})
+        for (std::string_view label : AmountLabels)
             QCOMPARE(order.caption(label), QString("$0.00"));
-        QCOMPARE(order.caption("Label6"), QString(" "));
-        QCOMPARE(order.field("FirstName")->text(), QString("(Enter Your Full Name)"));
-        for (const char* card : {"CardName", "CardNum", "CardExp"})
+        QCOMPARE(order.caption(control::DescriptionBox), QString(" "));
+        QCOMPARE(order.field(control::NameField)->text(), QString("(Enter Your Full Name)"));
+        for (std::string_view card : CardFields)
             QVERIFY(!order.field(card)->isEnabled());
-        QVERIFY(order.option(0)->isChecked());
-        QVERIFY(order.option(1)->isChecked());
+        QVERIFY(order.payment(PaymentMethod::Check)->isChecked());
+        QVERIFY(order.diskSizeOption()->isChecked());
         QCOMPARE(order.window().windowTitle(), QString("Quendrel Software Order Form (USA)"));
         // Screen readers read the amounts from the start, not from the first click.
-        for (const char* label : {"Label1", "Label12", "Label7", "Label3"})
+        for (std::string_view label : AmountLabels)
             QCOMPARE(order.find(label)->accessibleDescription(), QString("$0.00"));
         // A close box and the system menu; nothing to make the fixed layout bigger.
         const Qt::WindowFlags flags = order.window().windowFlags();
@@ -132,12 +164,12 @@ private Q_SLOTS:
         QFETCH(QStringList, amounts);
         OrderWindowFixture order;
         if (salesTax)
-            order.click(order.find<QCheckBox>("Check1"));
+            order.click(order.salesTaxBox());
         for (int index : clicks)
             order.click(order.product(index));
         QStringList shown;
         QStringList readAloud; // what a screen reader gets
-        for (const char* label : {"Label1", "Label12", "Label7", "Label3"}) {
+        for (std::string_view label : AmountLabels) {
             shown << order.caption(label);
             readAloud << order.find(label)->accessibleDescription();
         }
@@ -148,28 +180,28 @@ private Q_SLOTS:
     void taxBoxRecomputesAtOnce() {
         OrderWindowFixture order;
         order.tick({0});
-        auto* tax = order.find<QCheckBox>("Check1");
+        auto* tax = order.salesTaxBox();
         order.click(tax);
-        QCOMPARE(order.caption("Label3"), QString("$25.24"));
+        QCOMPARE(order.caption(control::TotalAmount), QString("$25.24"));
         order.click(tax);
-        QCOMPARE(order.caption("Label12"), QString("$0.00"));
-        QCOMPARE(order.caption("Label3"), QString("$23.95"));
+        QCOMPARE(order.caption(control::SalesTaxAmount), QString("$0.00"));
+        QCOMPARE(order.caption(control::TotalAmount), QString("$23.95"));
     }
 
     void ticksWithoutAClickCountToo() {
         // Assistive technology ticks a box through its toggle action.
         OrderWindowFixture order;
-        for (QCheckBox* box : {order.product(0), order.find<QCheckBox>("Check1")})
+        for (QCheckBox* box : {order.product(0), order.salesTaxBox()})
             QAccessible::queryAccessibleInterface(box)->actionInterface()->doAction(
                 QAccessibleActionInterface::toggleAction());
-        QCOMPARE(order.caption("Label1"), QString("$19.95"));
-        QCOMPARE(order.caption("Label3"), QString("$25.24"));
+        QCOMPARE(order.caption(control::SubTotalAmount), QString("$19.95"));
+        QCOMPARE(order.caption(control::TotalAmount), QString("$25.24"));
     }
 
     void tabAndShiftTabVisitTheStopsInOrder_data() { addPaymentRows(); }
 
     void tabAndShiftTabVisitTheStopsInOrder() {
-        QFETCH(int, payment);
+        QFETCH(PaymentMethod, payment);
         OrderWindowFixture order;
         QVERIFY(order.isActive());
         choosePayment(order, payment);
@@ -187,36 +219,46 @@ private Q_SLOTS:
             order.press(Qt::Key_Tab, Qt::ShiftModifier);
             backwards.prepend(order.focusName());
         }
-        QCOMPARE(backwards, QStringList{"FirstName"} + stops.mid(0, stops.size() - 1));
+        QCOMPARE(backwards, namesOf({control::NameField}) + stops.mid(0, stops.size() - 1));
     }
 
     void enterMovesOn_data() {
-        QTest::addColumn<int>("payment");
-        QTest::addColumn<QString>("from");
+        QTest::addColumn<PaymentMethod>("payment");
+        QTest::addColumn<std::string_view>("from");
         QTest::addColumn<QStringList>("stops");
         QTest::addColumn<int>("key");
         const int enter = Qt::Key_Return;
+        const PaymentMethod check = PaymentMethod::Check;
         QTest::addRow("name to phone")
-            << 0 << "FirstName" << QStringList{"Address", "City", "State", "Zip", "DayPhone"}
+            << check << control::NameField
+            << namesOf({control::AddressField, control::CityField, control::StateField,
+                        control::ZipCodeField, control::PhoneField})
             << enter;
-        QTest::addRow("keypad enter")
-            << 0 << "Zip" << QStringList{"DayPhone"} << int(Qt::Key_Enter);
-        QTest::addRow("phone, check") << 0 << "DayPhone" << QStringList{"Option4(0)"} << enter;
-        QTest::addRow("phone, visa") << 2 << "DayPhone" << QStringList{"Option4(2)"} << enter;
-        QTest::addRow("phone, master card")
-            << 3 << "DayPhone" << QStringList{"Option4(3)"} << enter;
+        QTest::addRow("keypad enter") << check << control::ZipCodeField
+                                      << namesOf({control::PhoneField}) << int(Qt::Key_Enter);
+        QTest::addRow("phone, check")
+            << check << control::PhoneField << namesOf({control::CheckOption}) << enter;
+        QTest::addRow("phone, visa") << PaymentMethod::Visa << control::PhoneField
+                                     << namesOf({control::VisaOption}) << enter;
+        QTest::addRow("phone, master card") << PaymentMethod::MasterCard << control::PhoneField
+                                            << namesOf({control::MasterCardOption}) << enter;
         QTest::addRow("phone, amex")
-            << 5 << "DayPhone" << QStringList{"CardName", "CardNum", "CardExp", "Option4(1)"}
+            << PaymentMethod::AmericanExpress << control::PhoneField
+            << namesOf({control::CardholderNameField, control::CardNumberField,
+                        control::CardExpiryField, control::DiskSizeOption})
             << enter;
-        QTest::addRow("phone, discover") << 6 << "DayPhone" << QStringList{"CardName"} << enter;
-        QTest::addRow("phone, money order")
-            << 4 << "DayPhone" << QStringList{"Option4(1)"} << enter;
-        QTest::addRow("e-mail stays") << 0 << "EMail" << QStringList{"EMail", "EMail"} << enter;
+        QTest::addRow("phone, discover") << PaymentMethod::Discover << control::PhoneField
+                                         << namesOf({control::CardholderNameField}) << enter;
+        QTest::addRow("phone, money order") << PaymentMethod::MoneyOrder << control::PhoneField
+                                            << namesOf({control::DiskSizeOption}) << enter;
+        QTest::addRow("e-mail stays")
+            << check << control::EmailField << namesOf({control::EmailField, control::EmailField})
+            << enter;
     }
 
     void enterMovesOn() {
-        QFETCH(int, payment);
-        QFETCH(QString, from);
+        QFETCH(PaymentMethod, payment);
+        QFETCH(std::string_view, from);
         QFETCH(QStringList, stops);
         QFETCH(int, key);
         OrderWindowFixture order;
@@ -237,131 +279,145 @@ private Q_SLOTS:
     // stop, in both directions.
     void theSelectedOptionIsTheGroupsStop_data() {
         QTest::addColumn<QString>("how");
-        QTest::addColumn<int>("selected");
-        QTest::addRow("clicked away and back") << "click 6, click 0" << 0;
-        QTest::addRow("clicked") << "click 3" << 3;
-        QTest::addRow("arrow keys") << "click 0, down, down" << 5;
-        QTest::addRow("arrow keys back up") << "click 2, up, up" << 6;
-        QTest::addRow("screen reader") << "reader 4" << 4;
-        QTest::addRow("pressed, let go elsewhere") << "press 6, click 3" << 3;
-        QTest::addRow("pressed, let go elsewhere, nothing else") << "press 5" << 0;
-        QTest::addRow("disk size clicked") << "click 2, click 1" << 2;
+        QTest::addColumn<PaymentMethod>("selected");
+        QTest::addRow("clicked away and back")
+            << "click discover, click check" << PaymentMethod::Check;
+        QTest::addRow("clicked") << "click mastercard" << PaymentMethod::MasterCard;
+        QTest::addRow("arrow keys") << "click check, down, down" << PaymentMethod::AmericanExpress;
+        QTest::addRow("arrow keys back up") << "click visa, up, up" << PaymentMethod::Discover;
+        QTest::addRow("screen reader") << "reader moneyorder" << PaymentMethod::MoneyOrder;
+        QTest::addRow("pressed, let go elsewhere")
+            << "press discover, click mastercard" << PaymentMethod::MasterCard;
+        QTest::addRow("pressed, let go elsewhere, nothing else")
+            << "press amex" << PaymentMethod::Check;
+        QTest::addRow("disk size clicked") << "click visa, click disk" << PaymentMethod::Visa;
     }
 
     void theSelectedOptionIsTheGroupsStop() {
         QFETCH(QString, how);
-        QFETCH(int, selected);
+        QFETCH(PaymentMethod, selected);
         OrderWindowFixture order;
         QVERIFY(order.isActive());
         for (const QString& step : how.split(", ")) {
             const QStringList words = step.split(' ');
             if (words[0] == "click")
-                order.click(order.option(words[1].toInt()));
+                order.click(optionNamed(order, words[1]));
             else if (words[0] == "down" || words[0] == "up")
                 order.press(words[0] == "down" ? Qt::Key_Down : Qt::Key_Up);
             else if (words[0] == "press")
-                pressAndLetGoElsewhere(order.option(words[1].toInt()), order.field("Zip"));
+                pressAndLetGoElsewhere(optionNamed(order, words[1]),
+                                       order.field(control::ZipCodeField));
             else
-                QAccessible::queryAccessibleInterface(order.option(words[1].toInt()))
+                QAccessible::queryAccessibleInterface(optionNamed(order, words[1]))
                     ->actionInterface()
                     ->doAction(QAccessibleActionInterface::pressAction());
         }
-        QTRY_VERIFY(order.option(selected)->isChecked());
-        const QStringList stops = QStringList{"FirstName"} + tabStopsAfterName(selected);
-        const auto stopAfter = [&stops](const QString& name, int step) {
-            return stops.value(stops.indexOf(name) + step);
+        QTRY_VERIFY(order.payment(selected)->isChecked());
+        const QStringList stops = namesOf({control::NameField}) + tabStopsAfterName(selected);
+        const auto stopAfter = [&stops](std::string_view name, int step) {
+            return stops.value(stops.indexOf(nameOf(name)) + step);
         };
 
-        order.click(order.field("DayPhone"));
+        order.click(order.field(control::PhoneField));
         order.press(Qt::Key_Tab);
-        QCOMPARE(order.focusName(), stopAfter("DayPhone", 1));
-        order.click(order.field("EMail"));
+        QCOMPARE(order.focusName(), stopAfter(control::PhoneField, 1));
+        order.click(order.field(control::EmailField));
         order.press(Qt::Key_Tab, Qt::ShiftModifier);
-        QCOMPARE(order.focusName(), stopAfter("EMail", -1));
+        QCOMPARE(order.focusName(), stopAfter(control::EmailField, -1));
         order.press(Qt::Key_Tab, Qt::ShiftModifier);
-        QCOMPARE(order.focusName(), stopAfter("EMail", -2));
+        QCOMPARE(order.focusName(), stopAfter(control::EmailField, -2));
     }
 
     void arrowKeysSelectWithinTheirGroup_data() {
         QTest::addColumn<int>("key");
-        QTest::addColumn<QList<int>>("selected"); // after each press
+        QTest::addColumn<QList<PaymentMethod>>("selected"); // after each press
+        using P = PaymentMethod;
         QTest::addRow("down the payment methods and round")
-            << int(Qt::Key_Down) << QList<int>{4, 5, 6, 3, 2, 0};
-        QTest::addRow("right works like down") << int(Qt::Key_Right) << QList<int>{4, 5};
-        QTest::addRow("up from the first") << int(Qt::Key_Up) << QList<int>{2, 3};
-        QTest::addRow("left works like up") << int(Qt::Key_Left) << QList<int>{2};
+            << int(Qt::Key_Down)
+            << QList<P>{P::MoneyOrder, P::AmericanExpress, P::Discover, P::MasterCard, P::Visa,
+                        P::Check};
+        QTest::addRow("right works like down")
+            << int(Qt::Key_Right) << QList<P>{P::MoneyOrder, P::AmericanExpress};
+        QTest::addRow("up from the first") << int(Qt::Key_Up) << QList<P>{P::Visa, P::MasterCard};
+        QTest::addRow("left works like up") << int(Qt::Key_Left) << QList<P>{P::Visa};
     }
 
     void arrowKeysSelectWithinTheirGroup() {
         QFETCH(int, key);
-        QFETCH(QList<int>, selected);
+        QFETCH(QList<PaymentMethod>, selected);
         OrderWindowFixture order;
         QVERIFY(order.isActive());
-        order.click(order.field("DayPhone"));
+        order.click(order.field(control::PhoneField));
         order.press(Qt::Key_Tab);
-        QCOMPARE(order.focusName(), QString("Option4(0)"));
-        for (int option : selected) {
+        QCOMPARE(order.focusName(), nameOf(control::CheckOption));
+        for (PaymentMethod method : selected) {
             order.press(key);
-            QVERIFY2(order.option(option)->isChecked(), qPrintable(QString::number(option)));
-            QCOMPARE(order.focusName(), QStringLiteral("Option4(%1)").arg(option));
-            QCOMPARE(order.field("CardName")->isEnabled(),
-                     QList<int>({2, 3, 5, 6}).contains(option));
+            QVERIFY(order.payment(method)->isChecked());
+            QCOMPARE(order.focusName(), nameOf(OrderWindowFixture::optionFor(method)));
+            QCOMPARE(order.field(control::CardholderNameField)->isEnabled(),
+                     model::isCardPayment(method));
         }
         // The disk size stays as it is, alone in its group.
-        order.click(order.option(1));
+        order.click(order.diskSizeOption());
         order.press(Qt::Key_Down);
         order.press(Qt::Key_Up);
-        QVERIFY(order.option(1)->isChecked());
-        QCOMPARE(order.focusName(), QString("Option4(1)"));
+        QVERIFY(order.diskSizeOption()->isChecked());
+        QCOMPARE(order.focusName(), nameOf(control::DiskSizeOption));
     }
 
     // A click anywhere in a check box's or option button's rectangle works it,
     // not only on its square and caption.
     void theWholeRectangleTakesTheClick_data() {
-        QTest::addColumn<QString>("control");
+        QTest::addColumn<std::string_view>("control");
+        QTest::addColumn<int>("index");
         QTest::addColumn<QPoint>("point"); // pixels from the rectangle's top-left
-        QTest::addRow("tax box, middle") << "Check1" << QPoint(16, 16);
-        QTest::addRow("tax box, left edge") << "Check1" << QPoint(1, 30);
-        QTest::addRow("product, right of its caption") << "Product(0)" << QPoint(166, 6);
-        QTest::addRow("product, bottom right") << "Product(21)" << QPoint(87, 15);
-        QTest::addRow("option, right of its caption") << "Option4(5)" << QPoint(134, 8);
-        QTest::addRow("option, top left") << "Option4(2)" << QPoint(0, 0);
+        QTest::addRow("tax box, middle") << control::SalesTaxBox << -1 << QPoint(16, 16);
+        QTest::addRow("tax box, left edge") << control::SalesTaxBox << -1 << QPoint(1, 30);
+        QTest::addRow("product, right of its caption")
+            << control::ProductBox << 0 << QPoint(166, 6);
+        QTest::addRow("product, bottom right") << control::ProductBox << 21 << QPoint(87, 15);
+        QTest::addRow("option, right of its caption")
+            << control::AmericanExpressOption << -1 << QPoint(134, 8);
+        QTest::addRow("option, top left") << control::VisaOption << -1 << QPoint(0, 0);
     }
 
     void theWholeRectangleTakesTheClick() {
-        QFETCH(QString, control);
+        QFETCH(std::string_view, control);
+        QFETCH(int, index);
         QFETCH(QPoint, point);
         OrderWindowFixture order;
-        auto* button = order.find<QAbstractButton>(control);
+        auto* button = order.find<QAbstractButton>(control, index);
         QVERIFY(button->rect().contains(point));
         order.clickAt(button, point);
         QVERIFY(button->isChecked());
-        if (control == "Product(0)")
-            QCOMPARE(order.caption("Label1"), QString("$19.95"));
-        if (control == "Option4(5)")
-            QVERIFY(order.field("CardNum")->isEnabled());
+        if (control == control::ProductBox)
+            QCOMPARE(order.caption(control::SubTotalAmount), QString("$19.95"));
+        if (control == control::AmericanExpressOption)
+            QVERIFY(order.field(control::CardNumberField)->isEnabled());
     }
 
     // Wherever a person clicks into a field, the first key replaces its text.
     void clickingIntoAFieldSelectsItsText_data() {
-        QTest::addColumn<QString>("field");
+        QTest::addColumn<std::string_view>("field");
         QTest::addColumn<double>("across"); // where, as a share of the width
-        for (const char* name : {"FirstName", "Address", "City", "State", "Zip", "DayPhone",
-                                 "EMail", "CardName", "CardNum", "CardExp"})
-            QTest::addRow("%s", name) << QString::fromLatin1(name) << 0.5;
-        QTest::addRow("Address, left end") << "Address" << 0.01;
-        QTest::addRow("Zip, right end") << "Zip" << 0.98;
+        for (std::string_view name :
+             {control::NameField, control::AddressField, control::CityField, control::StateField,
+              control::ZipCodeField, control::PhoneField, control::EmailField,
+              control::CardholderNameField, control::CardNumberField, control::CardExpiryField})
+            QTest::addRow("%s", name.data()) << name << 0.5;
+        QTest::addRow("address, left end") << control::AddressField << 0.01;
+        QTest::addRow("zip code, right end") << control::ZipCodeField << 0.98;
     }
 
     void clickingIntoAFieldSelectsItsText() {
-        QFETCH(QString, field);
+        QFETCH(std::string_view, field);
         QFETCH(double, across);
         OrderWindowFixture order;
-        order.click(order.option(6)); // cards on, so all ten take the focus
+        order.click(order.payment(PaymentMethod::Discover)); // cards on: all ten take the focus
         QLineEdit* target = order.field(field);
         const QPoint point(int(target->width() * across), target->height() / 2);
         order.clickAt(target, point);
-        QCOMPARE(order.focusName(), field);
+        QCOMPARE(order.focusName(), nameOf(field));
         QTest::keyClicks(target, "12 Elm St");
         QCOMPARE(target->text(), QString("12 Elm St"));
 
@@ -374,9 +430,10 @@ private Q_SLOTS:
     void enteringAFieldByKeySelectsItsText() {
         OrderWindowFixture order;
         QVERIFY(order.isActive());
-        QCOMPARE(order.field("FirstName")->selectedText(), QString("(Enter Your Full Name)"));
+        QCOMPARE(order.field(control::NameField)->selectedText(),
+                 QString("(Enter Your Full Name)"));
         order.press(Qt::Key_Return);
-        QLineEdit* address = order.field("Address");
+        QLineEdit* address = order.field(control::AddressField);
         QCOMPARE(address->selectedText(), QString("(Address)"));
         QTest::keyClicks(address, "12 Elm Street");
         QCOMPARE(address->text(), QString("12 Elm Street"));
@@ -391,13 +448,13 @@ private Q_SLOTS:
     // the focus coming back from the menu selects nothing afresh.
     void pasteFromTheContextMenuReplacesTheSelection() {
         OrderWindowFixture order;
-        order.type("Address", "12 Elm St");
+        order.type(control::AddressField, "12 Elm St");
         order.press(Qt::Key_Home);
         order.press(Qt::Key_Right, Qt::ShiftModifier);
         order.press(Qt::Key_Right, Qt::ShiftModifier); // "12" selected
         QApplication::clipboard()->setText("408");
 
-        QLineEdit* address = order.field("Address");
+        QLineEdit* address = order.field(control::AddressField);
         QTimer pickPaste; // the menu's own access key, once the menu is up
         pickPaste.setInterval(10);
         connect(&pickPaste, &QTimer::timeout, this, [&pickPaste] {
@@ -415,7 +472,7 @@ private Q_SLOTS:
         // menu is gone; a window manager would.
         if (!order.window().isActiveWindow())
             order.window().activateWindow();
-        QTRY_COMPARE(order.focusName(), QString("Address"));
+        QTRY_COMPARE(order.focusName(), nameOf(control::AddressField));
         QVERIFY(!address->hasSelectedText());
     }
 
@@ -450,44 +507,44 @@ private Q_SLOTS:
     }
 
     void cardFieldsFollowThePaymentMethod_data() {
-        QTest::addColumn<int>("payment");
+        QTest::addColumn<PaymentMethod>("payment");
         QTest::addColumn<bool>("enabled");
-        QTest::addRow("check") << 0 << false;
-        QTest::addRow("visa") << 2 << true;
-        QTest::addRow("master card") << 3 << true;
-        QTest::addRow("money order") << 4 << false;
-        QTest::addRow("american express") << 5 << true;
-        QTest::addRow("discover") << 6 << true;
+        QTest::addRow("check") << PaymentMethod::Check << false;
+        QTest::addRow("visa") << PaymentMethod::Visa << true;
+        QTest::addRow("master card") << PaymentMethod::MasterCard << true;
+        QTest::addRow("money order") << PaymentMethod::MoneyOrder << false;
+        QTest::addRow("american express") << PaymentMethod::AmericanExpress << true;
+        QTest::addRow("discover") << PaymentMethod::Discover << true;
     }
 
     void cardFieldsFollowThePaymentMethod() {
-        QFETCH(int, payment);
+        QFETCH(PaymentMethod, payment);
         QFETCH(bool, enabled);
         OrderWindowFixture order;
-        order.click(order.option(5));
-        order.type("CardNum", "4111 1111 1111 1111");
-        order.click(order.option(payment));
-        order.click(order.option(1)); // the disk size changes nothing
-        for (const char* card : {"CardName", "CardNum", "CardExp"})
+        order.click(order.payment(PaymentMethod::AmericanExpress));
+        order.type(control::CardNumberField, "4111 1111 1111 1111");
+        order.click(order.payment(payment));
+        order.click(order.diskSizeOption()); // the disk size changes nothing
+        for (std::string_view card : CardFields)
             QCOMPARE(order.field(card)->isEnabled(), enabled);
-        QCOMPARE(order.field("CardNum")->text(), QString("4111 1111 1111 1111"));
+        QCOMPARE(order.field(control::CardNumberField)->text(), QString("4111 1111 1111 1111"));
     }
 
     void descriptionFollowsThePointer() {
         OrderWindowFixture order;
         movePointerOver(order.product(18));
-        const QString shown = order.caption("Label6");
+        const QString shown = order.caption(control::DescriptionBox);
         QVERIFY(shown.startsWith("ORDER FORM SOURCE CODE (Royalty Free): \n"));
         QCOMPARE(shown.count('\n'), 1);
         QCOMPARE(shown.size(), 209);
 
         // Leaving the products keeps the last description.
-        movePointerOver(order.find("Label2"));
-        movePointerOver(order.field("FirstName"));
-        QCOMPARE(order.caption("Label6"), shown);
+        movePointerOver(order.find(control::CommentsNote));
+        movePointerOver(order.field(control::NameField));
+        QCOMPARE(order.caption(control::DescriptionBox), shown);
 
         movePointerOver(order.product(9));
-        QVERIFY(order.caption("Label6").startsWith("GLYFFS Vol. I & II:  "));
+        QVERIFY(order.caption(control::DescriptionBox).startsWith("GLYFFS Vol. I & II:  "));
     }
 
     void escapeDoesNotCloseTheWindow() {
@@ -500,16 +557,17 @@ private Q_SLOTS:
         {
             OrderWindowFixture order;
             order.tick({3});
-            order.type("FirstName", "Ana");
-            order.click(order.button("Cancel"));
+            order.type(control::NameField, "Ana");
+            order.click(order.button(control::OrderLaterButton));
             QVERIFY(!order.window().isVisible());
             QCOMPARE(order.window().result(), int(QDialog::Rejected));
-            QVERIFY(!QApplication::overrideCursor());
+            // The hourglass of the closing is gone again.
+            QCOMPARE(order.window().cursor().shape(), Qt::ArrowCursor);
         }
         OrderWindowFixture next;
-        QCOMPARE(next.field("FirstName")->text(), QString("(Enter Your Full Name)"));
+        QCOMPARE(next.field(control::NameField)->text(), QString("(Enter Your Full Name)"));
         QVERIFY(!next.product(3)->isChecked());
-        QCOMPARE(next.caption("Label3"), QString("$0.00"));
+        QCOMPARE(next.caption(control::TotalAmount), QString("$0.00"));
     }
 };
 

@@ -1,7 +1,9 @@
 #include "platform/desktop/ClassicLook.h"
+#include "platform/desktop/DisplayText.h"
 #include "support/FakeDisplayInfo.h"
 #include "support/PaintedText.h"
 #include "windows/shell/AboutWindow.h"
+#include "windows/shell/AboutWindowControls.h"
 
 #include <QDesktopServices>
 #include <QFontInfo>
@@ -13,6 +15,7 @@
 #include <optional>
 
 using windows::shell::AboutWindow;
+namespace about = windows::shell::about_control;
 
 // Stands in for the desktop's browser.
 class FakeBrowser final : public QObject {
@@ -34,8 +37,11 @@ private:
     std::optional<AboutWindow> m_about;
 
     template <class Widget>
-    Widget* control(const char* name) const {
-        return m_about->findChild<Widget*>(QLatin1String(name));
+    Widget* control(std::string_view name) const {
+        auto* found = m_about->findChild<Widget*>(platform::fromUtf8(name));
+        if (!found)
+            qFatal("the About window has no control %s", name.data());
+        return found;
     }
 
 private Q_SLOTS:
@@ -58,13 +64,14 @@ private Q_SLOTS:
     }
 
     void opensWithTheWebAddressFocused() {
-        QCOMPARE(QApplication::focusWidget(), control<QPushButton>("WWW"));
-        QCOMPARE(control<QPushButton>("WWW")->text(), QStringLiteral("www.quendrel.example"));
+        QCOMPARE(QApplication::focusWidget(), control<QPushButton>(about::WebAddressButton));
+        QCOMPARE(control<QPushButton>(about::WebAddressButton)->text(),
+                 QStringLiteral("www.quendrel.example"));
         QCOMPARE(m_about->windowTitle(), QStringLiteral(" About Order Form"));
     }
 
     void contactText() {
-        QCOMPARE(control<QLabel>("Label4")->text(),
+        QCOMPARE(control<QLabel>(about::ContactBox)->text(),
                  QStringLiteral("Quendrel Software\n"
                                 "2150 Larkmoor Road\n"
                                 "Springfield, MO 65804  USA\n"
@@ -72,16 +79,16 @@ private Q_SLOTS:
                                 "E-mail:  orders@quendrel.example\n"
                                 "\n"
                                 "www.quendrel.example"));
-        QCOMPARE(control<QLabel>("Label2")->text(), QStringLiteral(" Version 5.2 "));
+        QCOMPARE(control<QLabel>(about::VersionLabel)->text(), QStringLiteral(" Version 5.2 "));
     }
 
     // The captions that are longer than the table's sizes allow for must
     // still show whole.
     void captionsAreNotClipped() {
-        auto* www = control<QPushButton>("WWW");
+        auto* www = control<QPushButton>(about::WebAddressButton);
         QVERIFY(QFontMetrics(www->font()).horizontalAdvance(www->text()) < www->width());
         QVERIFY(www->font().pointSizeF() > 10);
-        auto* image = control<QLabel>("Image1");
+        auto* image = control<QLabel>(about::ProgramPicture);
         QCOMPARE(image->size(), QSize(32, 32));
         QVERIFY(m_about->rect().contains(image->geometry()));
     }
@@ -89,7 +96,7 @@ private Q_SLOTS:
     // A few rows of the window's table as they come out on the screen: place
     // in pixels at 96 dpi, colours, and the font the text is painted in.
     void controlsAsPainted_data() {
-        QTest::addColumn<QString>("control");
+        QTest::addColumn<std::string_view>("control");
         QTest::addColumn<QRect>("place");
         QTest::addColumn<QColor>("text");
         QTest::addColumn<QColor>("back"); // invalid: transparent
@@ -97,24 +104,25 @@ private Q_SLOTS:
         QTest::addColumn<qreal>("points");
         const QColor cyan(0, 255, 255);
         const QColor yellow(255, 255, 0);
-        QTest::addRow("OK") << "Command2" << QRect(24, 24, 49, 33) << QColor(Qt::black)
+        QTest::addRow("OK") << about::OkButton << QRect(24, 24, 49, 33) << QColor(Qt::black)
                             << QColor(192, 192, 192) << "Liberation Sans" << 13.8;
-        QTest::addRow("title") << "Label1" << QRect(88, 24, 86, 14) << cyan << QColor()
+        QTest::addRow("title") << about::TitleLabel << QRect(88, 24, 86, 14) << cyan << QColor()
                                << "Liberation Serif" << 9.0;
-        QTest::addRow("edition") << "Label5" << QRect(94, 56, 80, 13) << yellow << QColor(64, 0, 64)
-                                 << "Liberation Sans" << 7.8;
-        QTest::addRow("contact") << "Label4" << QRect(24, 128, 205, 70) << QColor(Qt::black)
-                                 << QColor(Qt::white) << "Liberation Sans" << 7.8;
-        QTest::addRow("rights") << "Label6" << QRect(67, 96, 115, 13) << cyan << QColor()
-                                << "Liberation Sans" << 7.8;
+        QTest::addRow("edition") << about::EditionLabel << QRect(94, 56, 80, 13) << yellow
+                                 << QColor(64, 0, 64) << "Liberation Sans" << 7.8;
+        QTest::addRow("contact") << about::ContactBox << QRect(24, 128, 205, 70)
+                                 << QColor(Qt::black) << QColor(Qt::white) << "Liberation Sans"
+                                 << 7.8;
+        QTest::addRow("rights") << about::RightsReservedLabel << QRect(67, 96, 115, 13) << cyan
+                                << QColor() << "Liberation Sans" << 7.8;
     }
 
     void controlsAsPainted() {
-        QFETCH(QString, control);
+        QFETCH(std::string_view, control);
         QFETCH(QColor, back);
         QFETCH(QString, family);
         QFETCH(qreal, points);
-        QWidget* widget = m_about->findChild<QWidget*>(control);
+        QWidget* widget = this->control<QWidget>(control);
         QTEST(widget->geometry(), "place");
         if (back.isValid()) {
             const QPalette::ColorRole role =
@@ -153,7 +161,7 @@ private Q_SLOTS:
 
     void webAddressOpensTheHomePageEachTime() {
         for (int press = 1; press <= 2; ++press) {
-            QTest::mouseClick(control<QPushButton>("WWW"), Qt::LeftButton);
+            QTest::mouseClick(control<QPushButton>(about::WebAddressButton), Qt::LeftButton);
             QCOMPARE(m_browser.opened.size(), press);
             QCOMPARE(m_browser.opened.last(),
                      QUrl(QStringLiteral("https://www.quendrel.example/")));
@@ -162,7 +170,7 @@ private Q_SLOTS:
     }
 
     void okCloses() {
-        QTest::mouseClick(control<QPushButton>("Command2"), Qt::LeftButton);
+        QTest::mouseClick(control<QPushButton>(about::OkButton), Qt::LeftButton);
         QVERIFY(!m_about->isVisible());
         QVERIFY(m_browser.opened.isEmpty());
     }

@@ -1,3 +1,4 @@
+#include "platform/desktop/DisplayText.h"
 #include "platform/help/Help.h"
 #include "platform/help/HelpViewer.h"
 #include "support/FakeDisplayInfo.h"
@@ -7,7 +8,9 @@
 #include "support/TopLevelWindows.h"
 #include "windows/order/OrderWindow.h"
 #include "windows/shell/AboutWindow.h"
+#include "windows/shell/AboutWindowControls.h"
 #include "windows/shell/MainWindow.h"
+#include "windows/shell/MainWindowControls.h"
 
 #include <QAction>
 #include <QFontInfo>
@@ -25,6 +28,7 @@
 using platform::MessageAnswer;
 using windows::shell::AboutWindow;
 using windows::shell::MainWindow;
+namespace command = windows::shell::main_control;
 
 class MainWindowTest final : public QObject {
     Q_OBJECT
@@ -35,10 +39,10 @@ private:
     std::optional<FakeDisplayInfo> m_display;
     std::optional<MainWindow> m_main;
 
-    QAction* action(const char* name) const {
-        auto* found = m_main->findChild<QAction*>(QLatin1String(name));
+    QAction* action(std::string_view name) const {
+        auto* found = m_main->findChild<QAction*>(platform::fromUtf8(name));
         if (!found)
-            qFatal("no menu command %s", name);
+            qFatal("no menu command %s", name.data());
         return found;
     }
 
@@ -83,7 +87,8 @@ private Q_SLOTS:
     }
 
     void introductoryText() {
-        const QString text = m_main->findChild<QLabel*>(QStringLiteral("Label1"))->text();
+        const QString text =
+            m_main->findChild<QLabel*>(platform::fromUtf8(command::IntroductionText))->text();
         QCOMPARE(text,
                  QStringLiteral(
                      "Quendrel Software -- www.quendrel.example\n\n"
@@ -101,17 +106,18 @@ private Q_SLOTS:
     }
 
     void orderCommands_data() {
-        QTest::addColumn<QString>("command");
+        QTest::addColumn<std::string_view>("command");
         QTest::addColumn<QKeySequence>("shortcut");
-        QTest::addRow("Show Order Form") << "Menu_Start" << QKeySequence();
-        QTest::addRow("Order Form") << "Menu_Form" << QKeySequence();
-        QTest::addRow("Ctrl+S") << "Menu_Start" << QKeySequence(Qt::CTRL | Qt::Key_S);
-        QTest::addRow("Ctrl+O") << "Menu_Form" << QKeySequence(Qt::CTRL | Qt::Key_O);
+        QTest::addRow("Show Order Form") << command::ShowOrderFormCommand << QKeySequence();
+        QTest::addRow("Order Form") << command::OrderFormCommand << QKeySequence();
+        QTest::addRow("Ctrl+S") << command::ShowOrderFormCommand
+                                << QKeySequence(Qt::CTRL | Qt::Key_S);
+        QTest::addRow("Ctrl+O") << command::OrderFormCommand << QKeySequence(Qt::CTRL | Qt::Key_O);
     }
 
     // Each command opens a new order window, modal, and waits for it to close.
     void orderCommands() {
-        QFETCH(QString, command);
+        QFETCH(std::string_view, command);
         QFETCH(QKeySequence, shortcut);
         for (int opening = 0; opening < 2; ++opening) {
             QVERIFY(activateMainWindow());
@@ -120,7 +126,7 @@ private Q_SLOTS:
             whileModal(
                 [&] {
                     if (shortcut.isEmpty())
-                        action(qPrintable(command))->trigger();
+                        action(command)->trigger();
                     else
                         QTest::keySequence(&*m_main, shortcut);
                 },
@@ -221,7 +227,7 @@ private Q_SLOTS:
     }
 
     void introductoryTextAsPainted() {
-        auto* label = m_main->findChild<QLabel*>(QStringLiteral("Label1"));
+        auto* label = m_main->findChild<QLabel*>(platform::fromUtf8(command::IntroductionText));
         QCOMPARE(label->geometry(), QRect(24, 16, 481, 313)); // 360, 240, 7212 x 4692 twips
         QVERIFY(label->autoFillBackground());
         QCOMPARE(label->palette().color(QPalette::Window), QColor(255, 255, 255));
@@ -268,7 +274,7 @@ private Q_SLOTS:
     void closingEndsTheProgramWithoutAsking() {
         QFETCH(bool, helpOpen);
         if (helpOpen) {
-            action("Menu_UsingHelp")->trigger();
+            action(command::HowToUseHelpCommand)->trigger();
             QCOMPARE(topLevelWindows<platform::HelpViewer>().size(), 1);
         }
 
@@ -279,7 +285,7 @@ private Q_SLOTS:
     }
 
     void vendorInformation() {
-        action("Menu_Quendrel")->trigger();
+        action(command::VendorInformationCommand)->trigger();
 
         QCOMPARE(m_boxes->asked.size(), 1);
         const platform::MessageRequest& message = m_boxes->asked.first();
@@ -304,7 +310,7 @@ private Q_SLOTS:
             QPointer<AboutWindow> about;
             Qt::CursorShape mainPointer = Qt::ArrowCursor;
             QString focused;
-            whileModal([&] { action("Menu_About")->trigger(); },
+            whileModal([&] { action(command::AboutCommand)->trigger(); },
                        [&](QWidget& window) {
                            about = qobject_cast<AboutWindow*>(&window);
                            mainPointer = m_main->cursor().shape();
@@ -312,7 +318,7 @@ private Q_SLOTS:
                                focused = focus->objectName();
                        });
             QVERIFY2(about.isNull() && !focused.isEmpty(), "the About window did not open");
-            QCOMPARE(focused, QStringLiteral("WWW"));
+            QCOMPARE(focused, platform::fromUtf8(windows::shell::about_control::WebAddressButton));
             QCOMPARE(mainPointer, Qt::WaitCursor);
             QCOMPARE(m_main->cursor().shape(), Qt::ArrowCursor);
             QVERIFY(topLevelWindows<AboutWindow>().isEmpty());
@@ -337,7 +343,7 @@ private Q_SLOTS:
         QTRY_COMPARE(topLevelWindows<platform::HelpViewer>().size(), 1);
         QVERIFY(topLevelWindows<platform::HelpViewer>().first()->isVisible());
         bool helpOverAbout = false;
-        whileModal([&] { action("Menu_About")->trigger(); },
+        whileModal([&] { action(command::AboutCommand)->trigger(); },
                    [&](QWidget& about) {
                        QTest::keyClick(&about, Qt::Key_F1);
                        for (const platform::HelpViewer* shown :

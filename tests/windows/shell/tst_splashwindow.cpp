@@ -1,9 +1,11 @@
+#include "platform/desktop/DisplayText.h"
 #include "support/FakeDisplayInfo.h"
 #include "support/FakeMessageBoxes.h"
 #include "support/PaintedText.h"
 #include "support/TopLevelWindows.h"
 #include "windows/shell/MainWindow.h"
 #include "windows/shell/SplashWindow.h"
+#include "windows/shell/SplashWindowControls.h"
 
 #include <QElapsedTimer>
 #include <QFontInfo>
@@ -25,7 +27,9 @@ private:
     std::optional<FakeDisplayInfo> m_display;
 
     static QString splashText(const SplashWindow& splash) {
-        return splash.findChild<QLabel*>(QStringLiteral("Label1"))->text();
+        return splash
+            .findChild<QLabel*>(platform::fromUtf8(windows::shell::splash_control::StartingText))
+            ->text();
     }
 
 private Q_SLOTS:
@@ -146,7 +150,8 @@ private Q_SLOTS:
             QVERIFY(QFontInfo(line.font).bold());
             QCOMPARE(line.colour, QColor(255, 0, 0));
         }
-        auto* label = splash->findChild<QLabel*>(QStringLiteral("Label1"));
+        auto* label = splash->findChild<QLabel*>(
+            platform::fromUtf8(windows::shell::splash_control::StartingText));
         QCOMPARE(label->geometry(), QRect(8, 8, 177, 73)); // 120, 120, 2655 x 1095 twips
         QVERIFY(!label->autoFillBackground());
         QCOMPARE(splash->palette().color(QPalette::Window), QColor(0, 0, 192));
@@ -156,7 +161,11 @@ private Q_SLOTS:
                               QStringLiteral("Copyright (C) 1999 by"),
                               QStringLiteral("Quendrel Software")}));
         QCOMPARE(splash->cursor().shape(), Qt::WaitCursor);
-        QCOMPARE(splash->findChild<QLabel*>(QStringLiteral("Label1"))->cursor().shape(),
+        QCOMPARE(splash
+                     ->findChild<QLabel*>(
+                         platform::fromUtf8(windows::shell::splash_control::StartingText))
+                     ->cursor()
+                     .shape(),
                  Qt::WaitCursor);
     }
 
