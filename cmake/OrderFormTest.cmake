@@ -11,10 +11,10 @@
 #
 # Each test is registered once in C.UTF-8 and once more in each locale of
 # ORDERFORM_TEST_LOCALES (as <name>@<language>, label "locale"), as a desktop
-# in that language sets it: numbers, dates, characters and Qt's default locale
-# follow the language, and nothing the program shows, saves or prints may
-# change with them. Messages stay in English there, so that the system's and
-# the print scheduler's error texts read as the tests expect them.
+# in that language sets it: the number, date and character formats of the C
+# library and of Qt follow the language, and nothing the program shows, saves
+# or prints may change with them. Messages stay in English there, so that the
+# system's and the print scheduler's error texts read as the tests expect them.
 # scripts/test generates those locales; a test under a locale that is missing
 # does not run, and the check that finds it missing fails.
 set(ORDERFORM_TEST_LOCALES de_DE.UTF-8 tr_TR.UTF-8 CACHE STRING

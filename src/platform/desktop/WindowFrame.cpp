@@ -58,7 +58,13 @@ public:
 
     // A window manager that follows the desktop conventions says which of
     // them it supports on the root window; without one nothing gets a frame.
+    // Those words outlive a window manager that has gone away, so it must
+    // also still answer through the window it names as its own.
     bool windowManagerForecasts() const {
+        const xcb_atom_t check = atom(m_connection, "_NET_SUPPORTING_WM_CHECK");
+        const std::vector<uint32_t> named = cardinals(m_connection, m_root, check, XCB_ATOM_WINDOW);
+        if (named.size() != 1 || cardinals(m_connection, named[0], check, XCB_ATOM_WINDOW) != named)
+            return false;
         const std::vector<uint32_t> supported =
             cardinals(m_connection, m_root, atom(m_connection, "_NET_SUPPORTED"), XCB_ATOM_ATOM);
         return std::find(supported.begin(), supported.end(), m_requestFrameExtents) !=
@@ -112,6 +118,8 @@ int toWindowPixels(uint32_t screenPixels, qreal ratio) {
 } // namespace
 
 QMargins windowFrame(QWidget& window) {
+    if (window.windowFlags().testFlag(Qt::FramelessWindowHint))
+        return {};
     auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
     if (!x11 || !x11->connection()) {
         // Elsewhere Qt knows the frame once the window is on the screen.

@@ -40,10 +40,11 @@ int writeAccessError(const QString& path) {
     return ::faccessat(AT_FDCWD, name.constData(), W_OK, AT_EACCESS) == 0 ? 0 : errno;
 }
 
-// The folder lets nobody but its owner create files, but the earlier order
-// file itself is writable: then the file is written where it stands, as it
-// cannot be replaced. Should that fail part-way, the earlier contents go back
-// in: they fit, as the space was the file's before.
+// This user may create no file in the folder, but the earlier order file
+// itself is writable: then the file is written where it stands, as it cannot
+// be replaced. Should that fail part-way, the earlier contents go back in:
+// they fit, as the space was the file's before. (QSaveFile's own direct-write
+// fallback would leave a half-written file behind.)
 std::optional<QString> writeInPlace(const QString& path, const QByteArray& bytes) {
     QFile file(path);
     errno = 0;
