@@ -50,24 +50,38 @@ std::vector<uint32_t> cardinals(xcb_connection_t* connection, xcb_window_t windo
 
 class X11Frames final {
 public:
-    explicit X11Frames(xcb_connection_t* connection)
+    // The names the desktop conventions use, asked for once: the program
+    // keeps its one connection to the X server for the whole run.
+    struct Atoms {
+        xcb_atom_t frameExtents;
+        xcb_atom_t requestFrameExtents;
+        xcb_atom_t supportingWmCheck;
+        xcb_atom_t supported;
+    };
+
+    X11Frames(xcb_connection_t* connection, const Atoms& atoms)
         : m_connection(connection)
         , m_root(xcb_setup_roots_iterator(xcb_get_setup(connection)).data->root)
-        , m_frameExtents(atom(connection, "_NET_FRAME_EXTENTS"))
-        , m_requestFrameExtents(atom(connection, "_NET_REQUEST_FRAME_EXTENTS")) {}
+        , m_atoms(atoms) {}
+
+    static Atoms atomsOf(xcb_connection_t* connection) {
+        return {atom(connection, "_NET_FRAME_EXTENTS"),
+                atom(connection, "_NET_REQUEST_FRAME_EXTENTS"),
+                atom(connection, "_NET_SUPPORTING_WM_CHECK"), atom(connection, "_NET_SUPPORTED")};
+    }
 
     // A window manager that follows the desktop conventions says which of
     // them it supports on the root window; without one nothing gets a frame.
     // Those words outlive a window manager that has gone away, so it must
     // also still answer through the window it names as its own.
     bool windowManagerForecasts() const {
-        const xcb_atom_t check = atom(m_connection, "_NET_SUPPORTING_WM_CHECK");
+        const xcb_atom_t check = m_atoms.supportingWmCheck;
         const std::vector<uint32_t> named = cardinals(m_connection, m_root, check, XCB_ATOM_WINDOW);
         if (named.size() != 1 || cardinals(m_connection, named[0], check, XCB_ATOM_WINDOW) != named)
             return false;
         const std::vector<uint32_t> supported =
-            cardinals(m_connection, m_root, atom(m_connection, "_NET_SUPPORTED"), XCB_ATOM_ATOM);
-        return std::find(supported.begin(), supported.end(), m_requestFrameExtents) !=
+            cardinals(m_connection, m_root, m_atoms.supported, XCB_ATOM_ATOM);
+        return std::find(supported.begin(), supported.end(), m_atoms.requestFrameExtents) !=
                supported.end();
     }
 
@@ -87,7 +101,7 @@ public:
 private:
     std::optional<std::array<uint32_t, 4>> extents(xcb_window_t window) const {
         const std::vector<uint32_t> values =
-            cardinals(m_connection, window, m_frameExtents, XCB_ATOM_CARDINAL);
+            cardinals(m_connection, window, m_atoms.frameExtents, XCB_ATOM_CARDINAL);
         if (values.size() != 4)
             return std::nullopt;
         return std::array<uint32_t, 4>{values[0], values[1], values[2], values[3]};
@@ -98,7 +112,7 @@ private:
         request.response_type = XCB_CLIENT_MESSAGE;
         request.format = 32;
         request.window = window;
-        request.type = m_requestFrameExtents;
+        request.type = m_atoms.requestFrameExtents;
         xcb_send_event(m_connection, 0, m_root,
                        XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY | XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT,
                        reinterpret_cast<const char*>(&request));
@@ -107,8 +121,7 @@ private:
 
     xcb_connection_t* m_connection;
     xcb_window_t m_root;
-    xcb_atom_t m_frameExtents;
-    xcb_atom_t m_requestFrameExtents;
+    Atoms m_atoms;
 };
 
 int toWindowPixels(uint32_t screenPixels, qreal ratio) {
@@ -128,7 +141,8 @@ QMargins windowFrame(QWidget& window) {
         return {inner.left() - outer.left(), inner.top() - outer.top(),
                 outer.right() - inner.right(), outer.bottom() - inner.bottom()};
     }
-    const X11Frames frames(x11->connection());
+    static const X11Frames::Atoms atoms = X11Frames::atomsOf(x11->connection());
+    const X11Frames frames(x11->connection(), atoms);
     if (!frames.windowManagerForecasts())
         return {};
     // The window manager forecasts the frame of a native window from its
