@@ -41,9 +41,13 @@ ensure_packages() {
         as_root=(sudo)
     fi
     echo "Installing ${missing[*]} ..."
-    "${as_root[@]}" apt-get update -qq >/dev/null
+    # Another apt run (a software centre, unattended upgrades) may hold the
+    # package lock for a while: wait for it rather than fail.
+    local wait_for_lock=(-o DPkg::Lock::Timeout=600)
+    "${as_root[@]}" apt-get "${wait_for_lock[@]}" update -qq >/dev/null
     "${as_root[@]}" env DEBIAN_FRONTEND=noninteractive \
-        apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+        apt-get "${wait_for_lock[@]}" install -y -qq --no-install-recommends "${missing[@]}" \
+        >/dev/null
 }
 
 # Makes the given locales (such as de_DE.UTF-8) available where they are not
