@@ -2,11 +2,12 @@
 program on, and the means to use it the way a person would.
 
 A Desktop is a private X server (Xvfb, 1024 x 768 pixels at 96 dpi, on a free
-display) with a window manager (openbox) that frames the windows, a private
-CUPS scheduler with one paused queue, and the program started in a fresh
-working folder. Each is ready before the next starts. Everything it starts is
-stopped by its process id when the `with` block ends, whether the test passed
-or not.
+display) with a window manager that frames the windows (openbox unless the
+test names another from WINDOW_MANAGERS, or None for a bare X server), a
+private CUPS scheduler with one paused queue, and the program started in a
+fresh working folder. Each is ready before the next starts. Everything it
+starts is stopped by its process id when the `with` block ends, whether the
+test passed or not.
 
     with Desktop("save") as desktop:
         program = desktop.start_program()
@@ -32,7 +33,10 @@ import subprocess
 import sys
 import tempfile
 import time
+from dataclasses import dataclass, field
 from pathlib import Path
+
+import xlib
 
 SCREEN_WIDTH = 1024
 SCREEN_HEIGHT = 768
@@ -115,18 +119,24 @@ def run_tests(scenarios):
 # ---------------------------------------------------------------------------
 # The X server as xdotool sees it
 
-def xdotool(*arguments, check_status=True):
+def _on_display(display):
+    """The environment of a command for this X server; None: the last
+    desktop started."""
+    return {**os.environ, "DISPLAY": display} if display else None
+
+
+def xdotool(*arguments, check_status=True, display=None):
     result = subprocess.run(["xdotool", *map(str, arguments)], capture_output=True, text=True,
-                            timeout=30)
+                            timeout=30, env=_on_display(display))
     if check_status and result.returncode != 0:
         raise TestFailure(f"xdotool {' '.join(map(str, arguments))} failed: {result.stderr}")
     return result.stdout
 
 
-def x_property(window, name):
+def x_property(window, name, display=None):
     """The values of a window property as xprop shows them, or None."""
     shown = subprocess.run(["xprop", "-id", str(window), name], capture_output=True, text=True,
-                           timeout=30).stdout
+                           timeout=30, env=_on_display(display)).stdout
     if "=" not in shown:
         return None
     return [value.strip() for value in shown.split("=", 1)[1].split(",")]
@@ -135,21 +145,24 @@ def x_property(window, name):
 class Picture:
     """What a window shows, pixel by pixel, as xwd takes it from the X server."""
 
-    def __init__(self, window_id):
+    def __init__(self, window_id, display=None):
         taken = subprocess.run(["xwd", "-id", str(window_id), "-silent"], capture_output=True,
-                               timeout=30)
+                               timeout=30, env=_on_display(display))
         check(taken.returncode == 0, f"xwd -id {window_id} failed: {taken.stderr!r}")
         (header_size, _, pixmap_format, _, self.width, self.height, _, byte_order, _, _, _,
          bits_per_pixel, self._bytes_per_line, _, *_, colours) = struct.unpack(
             ">20I", taken.stdout[:80])
-        check(pixmap_format == 2 and bits_per_pixel == 32, "xwd gave no 32-bit picture")
-        self._order = "<" if byte_order == 0 else ">"
+        # Where windows of other depths show in it, xwd gives 24 bits a pixel.
+        check(pixmap_format == 2 and bits_per_pixel in (24, 32),
+              f"xwd gave a picture of {bits_per_pixel} bits a pixel")
+        self._bytes_per_pixel = bits_per_pixel // 8
+        self._order = "little" if byte_order == 0 else "big"
         self._data = taken.stdout[header_size + colours * 12:]
 
     def colour(self, x, y):
         """(red, green, blue) at pixel (x, y)."""
-        (value,) = struct.unpack_from(self._order + "I", self._data,
-                                      y * self._bytes_per_line + 4 * x)
+        start = y * self._bytes_per_line + self._bytes_per_pixel * x
+        value = int.from_bytes(self._data[start:start + self._bytes_per_pixel], self._order)
         return (value >> 16) & 0xFF, (value >> 8) & 0xFF, value & 0xFF
 
 
@@ -161,6 +174,7 @@ class Window:
     def __init__(self, window_id, program):
         self.id = window_id
         self.program = program
+        self.display = program.display
 
     def __eq__(self, other):
         return isinstance(other, Window) and self.id == other.id
@@ -168,25 +182,44 @@ class Window:
     def __repr__(self):
         return f"Window({self.id}, {self.title()!r})"
 
+    def _xdotool(self, *arguments, check_status=True):
+        return xdotool(*arguments, check_status=check_status, display=self.display)
+
     def title(self):
-        return xdotool("getwindowname", self.id, check_status=False).rstrip("\n")
+        return self._xdotool("getwindowname", self.id, check_status=False).rstrip("\n")
 
     def geometry(self):
         """(left, top, width, height) of the client area on the screen, in pixels."""
-        shown = subprocess.run(["xwininfo", "-id", str(self.id)], capture_output=True,
-                               text=True, timeout=30)
-        check(shown.returncode == 0, f"xwininfo -id {self.id} failed: {shown.stderr}")
-        fields = dict(line.strip().split(":", 1) for line in shown.stdout.splitlines()
-                      if ":" in line)
-        return tuple(int(fields[key]) for key in
-                     ("Absolute upper-left X", "Absolute upper-left Y", "Width", "Height"))
+        return window_geometry(self.id, self.display)[:4]
+
+    def frame_extents(self):
+        """(left, right, top, bottom) as the window manager announces them in
+        _NET_FRAME_EXTENTS, or None where it does not."""
+        with xlib.Display(self.display) as server:
+            extents = server.cardinals(self.id, "_NET_FRAME_EXTENTS")
+        return tuple(extents) if extents and len(extents) == 4 else None
+
+    def top_level_ancestor(self):
+        """The window manager's frame window around this one (the ancestor
+        that is a child of the root window), or this window's own id where
+        it has none."""
+        with xlib.Display(self.display) as server:
+            return server.top_level_ancestor(self.id)
 
     def frame(self):
         """(left, right, top, bottom): the window manager's frame around the
-        client area, once the window manager has framed the window."""
-        extents = wait_for(lambda: x_property(self.id, "_NET_FRAME_EXTENTS"), 10,
-                           f"the frame of {self!r}")
-        return tuple(int(value) for value in extents)
+        client area. Where the window manager does not announce it, the
+        geometry of its frame window tells, its border included."""
+        if extents := self.frame_extents():
+            return extents
+        ancestor = self.top_level_ancestor()
+        if ancestor == self.id:
+            return 0, 0, 0, 0
+        left, top, width, height, border = window_geometry(ancestor, self.display)
+        outer = (left - border, top - border, width + 2 * border, height + 2 * border)
+        inner = self.geometry()
+        return (inner[0] - outer[0], outer[0] + outer[2] - inner[0] - inner[2],
+                inner[1] - outer[1], outer[1] + outer[3] - inner[1] - inner[3])
 
     def outer_geometry(self):
         """(left, top, width, height) of the window with its frame."""
@@ -196,33 +229,47 @@ class Window:
                 height + frame_top + frame_bottom)
 
     def picture(self):
-        return Picture(self.id)
+        return Picture(self.id, self.display)
 
     def has_icon(self):
-        return x_property(self.id, "_NET_WM_ICON") is not None
+        return x_property(self.id, "_NET_WM_ICON", self.display) is not None
+
+    def icon(self):
+        """The pictures of the window's _NET_WM_ICON as (width, height, ARGB
+        pixels), or None where it has none."""
+        with xlib.Display(self.display) as server:
+            values = server.cardinals(self.id, "_NET_WM_ICON")
+        if values is None:
+            return None
+        pictures = []
+        while len(values) >= 2:
+            width, height = values[:2]
+            pictures.append((width, height, values[2:2 + width * height]))
+            values = values[2 + width * height:]
+        return pictures
 
     def is_visible(self):
         return self in self.program.visible_windows()
 
     def focus(self):
-        xdotool("windowfocus", "--sync", self.id)
+        self._xdotool("windowfocus", "--sync", self.id)
 
     def press(self, *keys):
         """Key presses, such as "ctrl+s", "Return", "alt+f", one after another."""
         self.focus()
-        xdotool("key", "--clearmodifiers", "--delay", 40, *keys)
+        self._xdotool("key", "--clearmodifiers", "--delay", 40, *keys)
 
     def type(self, text):
         unbound = sorted({c for c in text if ord(c) > 0x7e and c not in EXTRA_CHARACTERS})
         check(not unbound, f"add {unbound} to EXTRA_CHARACTERS: xdotool would remap a key "
                            "for them while the program reads the keyboard")
         self.focus()
-        xdotool("type", "--clearmodifiers", "--delay", 25, text)
+        self._xdotool("type", "--clearmodifiers", "--delay", 25, text)
 
     def click(self, x, y):
         """A left click at pixel (x, y) of the client area."""
-        xdotool("mousemove", "--window", self.id, "--sync", x, y)
-        xdotool("click", 1)
+        self._xdotool("mousemove", "--window", self.id, "--sync", x, y)
+        self._xdotool("click", 1)
 
     def click_twips(self, left, top):
         self.click(pixels(left), pixels(top))
@@ -231,29 +278,50 @@ class Window:
         """Clicks the close box at the right end of the title bar."""
         left, top, width, _ = self.outer_geometry()
         frame_top = self.frame()[2]
-        xdotool("mousemove", "--sync", left + width - 1 - frame_top // 2, top + frame_top // 2)
-        xdotool("click", 1)
+        self._xdotool("mousemove", "--sync", left + width - 1 - frame_top // 2,
+                      top + frame_top // 2)
+        self._xdotool("click", 1)
+
+    def ask_to_close(self):
+        """Asks the window to close as a window manager's close box does,
+        under any window manager or none."""
+        with xlib.Display(self.display) as server:
+            server.ask_to_close(self.id)
 
     def wait_until_closed(self, timeout=30):
         wait_for(lambda: not self.is_visible(), timeout, f"{self!r} to close")
+
+
+def window_geometry(window_id, display):
+    """(left, top, width, height, border width) of a window: where its inside
+    begins on the screen, its size, and the width of its border around that."""
+    shown = subprocess.run(["xwininfo", "-id", str(window_id)], capture_output=True,
+                           text=True, timeout=30, env=_on_display(display))
+    check(shown.returncode == 0, f"xwininfo -id {window_id} failed: {shown.stderr}")
+    fields = dict(line.strip().split(":", 1) for line in shown.stdout.splitlines()
+                  if ":" in line)
+    return tuple(int(fields[key]) for key in ("Absolute upper-left X", "Absolute upper-left Y",
+                                              "Width", "Height", "Border width"))
 
 
 # ---------------------------------------------------------------------------
 # The program
 
 class Program:
-    def __init__(self, process):
+    def __init__(self, process, display=None):
         self.process = process
         self.pid = process.pid
+        self.display = display
 
     def visible_windows(self):
-        found = xdotool("search", "--onlyvisible", "--pid", self.pid, check_status=False)
+        found = xdotool("search", "--onlyvisible", "--pid", self.pid, check_status=False,
+                        display=self.display)
         return [Window(int(line), self) for line in found.split()]
 
     def find_window(self, title):
         """The visible window whose title matches the regular expression, or None."""
         found = xdotool("search", "--all", "--onlyvisible", "--pid", self.pid, "--name", title,
-                        check_status=False).split()
+                        check_status=False, display=self.display).split()
         return Window(int(found[0]), self) if found else None
 
     def wait_for_window(self, title, timeout=30):
@@ -280,18 +348,72 @@ def _regex_escape(text):
 
 
 # ---------------------------------------------------------------------------
+# The window managers
+
+@dataclass(frozen=True)
+class WindowManager:
+    """How a window manager starts on a private X server with its default
+    settings."""
+    command: tuple
+    # Those of the GNOME family need a D-Bus session of their own for their
+    # settings (xfwm4 its xfconf); it ends with them.
+    session_bus: bool = False
+    # It announces itself on the root window by the desktop conventions
+    # (_NET_SUPPORTING_WM_CHECK); twm follows none of them.
+    announces: bool = True
+    environment: dict = field(default_factory=dict)
+
+
+WINDOW_MANAGERS = {
+    "openbox": WindowManager(("openbox", "--sm-disable")),
+    "xfwm4": WindowManager(("xfwm4", "--sm-client-disable"), session_bus=True),
+    "metacity": WindowManager(("metacity", "--sm-disable"), session_bus=True),
+    "icewm": WindowManager(("icewm",)),
+    "fluxbox": WindowManager(("fluxbox",)),
+    # -a: without the configuration's programs to start (a first-run wizard
+    # that takes the keyboard, a network applet, a screen locker).
+    "i3": WindowManager(("i3", "-a", "-c", "/etc/i3/config")),
+    "twm": WindowManager(("twm",), announces=False),
+    # Its compositing would draw every frame through Mesa's software OpenGL on
+    # Xvfb, which takes the shared machine's processors from the tests; the
+    # windows' places and title bars are the same without it.
+    "kwin_x11": WindowManager(("kwin_x11",), environment={"KWIN_COMPOSE": "N",
+                                                           "QT_QPA_PLATFORM": "xcb"}),
+    "mutter": WindowManager(("mutter", "--x11", "--sm-disable"), session_bus=True),
+    # Marco needs the settings schemas of mate-settings-daemon-common.
+    "marco": WindowManager(("marco", "--sm-disable"), session_bus=True),
+}
+
+
+@dataclass(frozen=True)
+class Monitor:
+    """A monitor of the desktop: a part of the X server's screen."""
+    left: int
+    top: int
+    width: int
+    height: int
+    primary: bool = False
+
+
+# ---------------------------------------------------------------------------
 # The private desktop
 
 class Desktop:
     """A private X server with a window manager, a private CUPS scheduler and a
     scratch folder with the program's working folder ("work") and home
     ("home"). `text_dpi` sets the desktop's font resolution (Xft.dpi) before
-    the program starts."""
+    the program starts. `window_manager` names one of WINDOW_MANAGERS, or is
+    None for none. `monitors` divides the screen into monitors (RandR's); the
+    program meets no printer where `printers` is false."""
 
-    def __init__(self, name, screen=(SCREEN_WIDTH, SCREEN_HEIGHT), text_dpi=None):
+    def __init__(self, name, screen=(SCREEN_WIDTH, SCREEN_HEIGHT), text_dpi=None,
+                 window_manager="openbox", monitors=(), printers=True):
         self.name = name
         self.screen = screen
         self.text_dpi = text_dpi
+        self.window_manager = window_manager
+        self.monitors = monitors
+        self.printers = printers
         self.scratch = Path(tempfile.mkdtemp(prefix=f"orderform-e2e-{name}-"))
         # Run as root, the CUPS scheduler does some of its work as the user lp.
         self.scratch.chmod(0o755)
@@ -303,6 +425,7 @@ class Desktop:
             folder.mkdir(mode=0o700)
         self.display = None
         self.cups = None
+        self.cups_environment = {}
         self._processes = []  # (description, Popen), stopped last to first
         self._logs = []
 
@@ -312,8 +435,11 @@ class Desktop:
             self._bind_extra_characters()
             if self.text_dpi:
                 self._x_command(["xrdb", "-merge"], f"Xft.dpi: {self.text_dpi}\n")
-            self._start_window_manager()
-            self._start_printers()
+            self._set_monitors()
+            if self.window_manager:
+                self._start_window_manager()
+            if self.printers:
+                self._start_printers()
         except BaseException:
             self._stop_everything(failed=True)
             raise
@@ -356,7 +482,8 @@ class Desktop:
         os.environ.pop("WAYLAND_DISPLAY", None)
 
     def _x_command(self, command, text=None):
-        done = subprocess.run(command, input=text, capture_output=True, text=True, timeout=60)
+        done = subprocess.run(command, input=text, capture_output=True, text=True, timeout=60,
+                              env=_on_display(self.display))
         check(done.returncode == 0, f"{' '.join(command)} failed: {done.stderr}")
         return done.stdout
 
@@ -373,21 +500,61 @@ class Desktop:
                     for code, c in zip(reversed(spare), characters)]
         self._x_command(["xmodmap", "-"], "\n".join(bindings) + "\n")
 
-    def _start_window_manager(self):
-        """openbox with its default settings; ready once it has announced
-        itself on the root window, as window managers do."""
-        self._start("window manager", ["openbox", "--sm-disable"], "openbox.log",
-                    env={"PATH": os.environ.get("PATH", "/usr/bin:/bin"),
-                         "HOME": str(self.window_manager_home),
-                         "XDG_RUNTIME_DIR": str(self.runtime), "DISPLAY": self.display,
-                         "LANG": "C.UTF-8"})
-        wait_for(self._window_manager_ready, 30, "the window manager", interval=0.05)
+    def _set_monitors(self):
+        """The first monitor takes the X server's one output, and with it the
+        place of the monitor the server made for it; the others are added."""
+        for number, monitor in enumerate(self.monitors):
+            # Widths and heights in pixels and millimetres, at 96 dpi.
+            geometry = (f"{monitor.width}/{round(monitor.width * 25.4 / 96)}x"
+                        f"{monitor.height}/{round(monitor.height * 25.4 / 96)}"
+                        f"+{monitor.left}+{monitor.top}")
+            # A leading star makes the monitor the primary one.
+            name = ("*" if monitor.primary else "") + f"monitor-{number}"
+            self._x_command(["xrandr", "--setmonitor", name, geometry,
+                             "screen" if number == 0 else "none"])
 
-    @staticmethod
-    def _window_manager_ready():
-        shown = subprocess.run(["xprop", "-root", "_NET_SUPPORTING_WM_CHECK", "_NET_SUPPORTED"],
-                               capture_output=True, text=True, timeout=30).stdout
-        return "window id #" in shown and "_NET_REQUEST_FRAME_EXTENTS" in shown
+    def _start_window_manager(self):
+        """The window manager with its default settings, in a process group of
+        its own with whatever it starts. Ready once it has announced itself
+        on the root window, as window managers do, and framed a window."""
+        manager = WINDOW_MANAGERS[self.window_manager]
+        command = list(manager.command)
+        if manager.session_bus:
+            command = ["dbus-run-session", "--", *command]
+        home = self.window_manager_home
+        self._start("window manager", command, f"{self.window_manager}.log",
+                    env={"PATH": os.environ.get("PATH", "/usr/bin:/bin"), "HOME": str(home),
+                         "XDG_CONFIG_HOME": str(home / ".config"),
+                         "XDG_CACHE_HOME": str(home / ".cache"),
+                         "XDG_RUNTIME_DIR": str(self.runtime), "DISPLAY": self.display,
+                         "LANG": "C.UTF-8", **manager.environment},
+                    start_new_session=True)
+        self._processes[-1] = ("window manager", _ProcessGroup(self._processes[-1][1]))
+        if manager.announces:
+            wait_for(self._window_manager_announced, 60, "the window manager", interval=0.05)
+        wait_for(self._window_manager_frames, 60, "the window manager to frame a window",
+                 interval=0.05)
+
+    def _window_manager_announced(self):
+        """The root window names the window manager's own window, which names
+        itself: the desktop conventions' sign that it runs."""
+        with xlib.Display(self.display) as server:
+            named = server.cardinals(server.root, "_NET_SUPPORTING_WM_CHECK")
+            return bool(named) and server.cardinals(named[0], "_NET_SUPPORTING_WM_CHECK") == named
+
+    def _window_manager_frames(self):
+        """Whether a window of the test's own, once shown, is put into a
+        frame: the one sign that every window manager gives, twm included."""
+        with xlib.Display(self.display) as server:
+            window = server.map_window("orderform-e2e probe", 0, 0, 40, 40)
+            try:
+                framed = lambda: server.top_level_ancestor(window) != window  # noqa: E731
+                deadline = time.monotonic() + 2
+                while not framed() and time.monotonic() < deadline:
+                    time.sleep(0.02)
+                return framed()
+            finally:
+                server.destroy_window(window)
 
     def _start_printers(self):
         """The tests' own CUPS scheduler (tests/fixtures/cups/private-cupsd)
@@ -419,6 +586,10 @@ class Desktop:
             "LANG": "C.UTF-8",
             "LC_ALL": "C.UTF-8",
             "TZ": "UTC",
+            # No session bus, and none started for the program: without this
+            # the D-Bus library would start one of its own (dbus-launch, as
+            # the desktops' packages install it) and leave its files at home.
+            "DBUS_SESSION_BUS_ADDRESS": "disabled:",
             **self.cups_environment,
         }
         # A sanitizer build reads its settings (and the leak suppressions of
@@ -434,7 +605,7 @@ class Desktop:
         process = self._start("program", command or [str(PROGRAM)],
                               f"program-{len(self._logs)}.log", cwd=cwd or self.work,
                               env=self.program_environment(environment))
-        return Program(process)
+        return Program(process, self.display)
 
     # -- stopping
 
@@ -468,6 +639,32 @@ class _CupsScheduler:
             os.kill(self.pid, signal.SIGKILL)
 
 
+class _ProcessGroup:
+    """A process that leads a process group of its own, stopped with the
+    processes it started in it."""
+
+    def __init__(self, process):
+        self.process = process
+        self.pid = process.pid
+
+    def stop(self):
+        for number in (signal.SIGTERM, signal.SIGKILL):
+            try:
+                os.killpg(self.pid, number)
+            except ProcessLookupError:
+                break
+            try:
+                self.process.wait(5)
+                break
+            except subprocess.TimeoutExpired:
+                continue
+        # What it started may outlive it a moment: the group goes as a whole.
+        try:
+            os.killpg(self.pid, signal.SIGKILL)
+        except ProcessLookupError:
+            pass
+
+
 def _alive(pid):
     try:
         os.kill(pid, 0)
@@ -477,7 +674,7 @@ def _alive(pid):
 
 
 def _stop(process):
-    if isinstance(process, _CupsScheduler):
+    if isinstance(process, (_CupsScheduler, _ProcessGroup)):
         process.stop()
         return
     if process.poll() is not None:
