@@ -14,6 +14,16 @@ package_packages=(dpkg-dev file)
 # Benchmark, so that the benchmarks in bench/ are built too.
 check_packages=(clang-tidy libbenchmark-dev)
 
+# The window managers that the end-to-end tests and bench/window_managers.py
+# run the program under, Debian's own, about 90 MB with their libraries:
+# xfwm4 (Xfce), metacity, icewm, fluxbox, i3, twm, kwin_x11 (KDE Plasma;
+# kwin-style-breeze draws its title bars, without it windows get none),
+# mutter (GNOME; it calls dbus-launch, from dbus-x11) and marco (MATE; it
+# stops at start without the settings schemas of mate-settings-daemon-common).
+# openbox is in the test packages.
+window_manager_packages=(xfwm4 metacity icewm fluxbox i3-wm twm kwin-x11 kwin-style-breeze mutter
+    dbus-x11 marco mate-settings-daemon-common)
+
 # What scripts/screenshots needs besides: a private X server, keys and pictures.
 screenshot_packages=(xvfb xdotool imagemagick)
 
