@@ -4,7 +4,8 @@ project_root=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
 build_dir="$project_root/build"
 
 # What building the program needs.
-build_packages=(cmake g++ make pkg-config qt6-base-dev libcups2-dev libxcb1-dev fonts-liberation2)
+build_packages=(cmake g++ make pkg-config qt6-base-dev libcups2-dev libxcb1-dev libx11-dev
+    fonts-liberation2)
 
 # What making the Debian package needs besides: dpkg-shlibdeps (dpkg-dev)
 # works out its dependencies, on the files that file(1) finds to be programs.

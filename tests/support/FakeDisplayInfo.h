@@ -5,26 +5,27 @@
 
 #include <functional>
 
-// Stands in for the screen while it lives: any size, any colour depth.
+// Stands in for the screen while it lives: any size, any colour depth, and a
+// primary monitor anywhere in the desktop.
 class FakeDisplayInfo final : public Installed<platform::DisplayInfo> {
 public:
     explicit FakeDisplayInfo(QSize size = {1024, 768}, int bitsPerPixel = 24, int planes = 1)
-        : size(size)
+        : area({0, 0}, size)
         , bits(bitsPerPixel)
         , colourPlanes(planes) {}
 
-    QSize screenSize() const override {
+    QRect screenArea() const override {
         if (whileAsked)
             whileAsked();
-        return size;
+        return area;
     }
     int bitsPerPixel() const override { return bits; }
     int planes() const override { return colourPlanes; }
 
-    QSize size;
+    QRect area;
     int bits;
     int colourPlanes;
-    // Runs whenever a window asks for the screen size, e.g. while it centres
+    // Runs whenever a window asks for the screen, e.g. while it centres
     // itself during its load: a way to make that load slow.
     std::function<void()> whileAsked;
 };

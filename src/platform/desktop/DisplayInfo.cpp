@@ -11,9 +11,9 @@ namespace {
 
 class ScreenDisplayInfo final : public DisplayInfo {
 public:
-    QSize screenSize() const override {
+    QRect screenArea() const override {
         const QScreen* screen = QGuiApplication::primaryScreen();
-        return screen ? screen->geometry().size() : QSize(1024, 768);
+        return screen ? screen->geometry() : QRect(0, 0, 1024, 768);
     }
     int bitsPerPixel() const override {
         const QScreen* screen = QGuiApplication::primaryScreen();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QRect>
 #include <QSize>
 
 namespace platform {
@@ -8,9 +9,14 @@ namespace platform {
 class DisplayInfo {
 public:
     virtual ~DisplayInfo() = default;
-    virtual QSize screenSize() const = 0; // device-independent pixels
+    // The primary monitor's place and size in the desktop, in device-independent
+    // pixels: the screen that windows are centred on. It need not start at (0, 0):
+    // other monitors may lie left of or above it.
+    virtual QRect screenArea() const = 0;
     virtual int bitsPerPixel() const = 0;
     virtual int planes() const = 0;
+
+    QSize screenSize() const { return screenArea().size(); }
 
     // How many colours the display shows: 2 to the bits per pixel, times the
     // planes.

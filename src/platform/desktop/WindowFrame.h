@@ -1,16 +1,35 @@
 #pragma once
 
 #include <QMargins>
+#include <QRect>
+#include <functional>
 
 class QWidget;
 
+// The frame that the window manager puts round a top-level window (title bar
+// and borders), in the window's device-independent pixels.
 namespace platform {
 
-// The frame that the window manager puts around a top-level window: title bar
-// and borders, in the window's device-independent pixels. Asked before the
-// window is first shown, it is the window manager's own forecast of that
-// frame, so that the window can open in its final place. Zero where windows
-// get no frame: no window manager, or one that cannot tell beforehand.
-QMargins windowFrame(QWidget& window);
+// What the frame of `window`, which is not on the screen yet, is expected to
+// be: on X11 the window manager's own forecast for a window of its kind, or
+// the frame it really gave the last window of that kind. Zero for a frameless
+// window, without a window manager, and before anything is known.
+QMargins expectedFrame(QWidget& window);
+
+// Where a window really is once it is on the screen: its client area and the
+// frame round it.
+struct FramedPlace {
+    QRect client;
+    QMargins frame;
+};
+
+using FramedCall = std::function<void(QWidget& window, const FramedPlace& place)>;
+
+// Calls `framed` once, right after `window` has been put on the screen and the
+// window manager, where there is one, has finished framing it, with where it
+// really is; what it finds is also what expectedFrame() gives later windows of
+// the kind where the window manager gives no forecast. Only on X11, and not
+// for frameless windows: elsewhere a compositor places the windows.
+void whenFramed(QWidget& window, FramedCall framed);
 
 } // namespace platform

@@ -6,22 +6,46 @@
 
 #include <QWidget>
 #include <cmath>
+#include <cstdlib>
 
 namespace platform {
+namespace {
 
-void centreOnScreen(QWidget& window) {
-    const QSize screen = DisplayInfo::current().screenSize();
-    const QMargins frame = windowFrame(window);
-    const QSize outer = window.size().grownBy(frame);
+// top = screen height / 2 - window height / 2, left likewise, in twips, for
+// the window's outer size and within the screen's own area.
+QPoint centredOuterCorner(const QRect& screen, const QSize& outer) {
     const float top = static_cast<float>(twips::fromPixels(screen.height())) / 2 -
                       static_cast<float>(twips::fromPixels(outer.height())) / 2;
     const float left = static_cast<float>(twips::fromPixels(screen.width())) / 2 -
                        static_cast<float>(twips::fromPixels(outer.width())) / 2;
-    const QPoint outerCorner(static_cast<int>(std::lround(left / twips::PerPixel)),
-                             static_cast<int>(std::lround(top / twips::PerPixel)));
-    // The client area goes inside the frame, where the window manager will
-    // put it, so the window shows in its place from the start.
-    window.setGeometry(QRect(outerCorner + QPoint(frame.left(), frame.top()), window.size()));
+    return screen.topLeft() + QPoint(static_cast<int>(std::lround(left / twips::PerPixel)),
+                                     static_cast<int>(std::lround(top / twips::PerPixel)));
+}
+
+// Where the client area goes when the frame round it is centred.
+QPoint centredClientCorner(const QRect& screen, const QSize& client, const QMargins& frame) {
+    return centredOuterCorner(screen, client.grownBy(frame)) + QPoint(frame.left(), frame.top());
+}
+
+} // namespace
+
+void centreOnScreen(QWidget& window) {
+    const QRect screen = DisplayInfo::current().screenArea();
+    // The client area goes inside the frame that the window manager is
+    // expected to give it, so the window shows in its place from the start.
+    const QMargins frame = expectedFrame(window);
+    window.setGeometry(QRect(centredClientCorner(screen, window.size(), frame), window.size()));
+
+    // Where the window manager did otherwise (another frame than expected, or
+    // another place), the window moves once, right after it has been shown.
+    whenFramed(window, [screen](QWidget& shown, const FramedPlace& place) {
+        const QPoint wanted = centredClientCorner(screen, shown.size(), place.frame);
+        const QPoint off = wanted - place.client.topLeft();
+        // Scaled, a window's pixels are rounded on the way to the screen's.
+        const int slack = shown.devicePixelRatioF() > 1 ? 1 : 0;
+        if (std::abs(off.x()) > slack || std::abs(off.y()) > slack)
+            shown.setGeometry(QRect(wanted, shown.size()));
+    });
 }
 
 } // namespace platform

@@ -5,6 +5,11 @@
 
 namespace windows::layout {
 
+ModalWindow::ModalWindow(QWidget* owner, Qt::WindowFlags flags)
+    : QDialog(owner, flags) {
+    setWindowModality(Qt::ApplicationModal);
+}
+
 void ModalWindow::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_Escape) {
         event->ignore();

@@ -10,7 +10,9 @@ class ModalWindow : public QDialog {
     Q_OBJECT
 
 public:
-    using QDialog::QDialog;
+    // Modal from the start, before it is shown: the window manager is asked
+    // for the frame of a modal window.
+    explicit ModalWindow(QWidget* owner, Qt::WindowFlags flags = {});
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;

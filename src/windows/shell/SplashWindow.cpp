@@ -75,8 +75,11 @@ SplashWindow* SplashWindow::start() {
     return splash;
 }
 
+// Left alone by the window manager too: no window manager gives it a frame or
+// a place of its own, not even those that know no hint for frameless windows.
 SplashWindow::SplashWindow()
-    : QWidget(nullptr, Qt::SplashScreen | Qt::FramelessWindowHint) {
+    : QWidget(nullptr,
+              Qt::SplashScreen | Qt::FramelessWindowHint | Qt::X11BypassWindowManagerHint) {
     setAttribute(Qt::WA_DeleteOnClose);
     m_controls = FormBuilder::build(*this, SplashWindowLayout, SplashWindowControls);
     setWindowIcon(programIcon());
@@ -117,7 +120,7 @@ void SplashWindow::warnAboutFewColours() {
 void SplashWindow::fitToScreen() {
     if (platform::DisplayInfo::current().screenSize() != ScreenWithOwnSize)
         return;
-    const QMargins frame = platform::windowFrame(*this);
+    const QMargins frame = platform::expectedFrame(*this);
     setFixedSize(platform::twips::sizeToPixels(OuterWidthOnThatScreen, OuterHeightOnThatScreen)
                      .shrunkBy(frame));
 }

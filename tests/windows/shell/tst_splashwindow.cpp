@@ -97,7 +97,7 @@ private Q_SLOTS:
     void lowColourWarningIsCentredOnTheScreen() {
         m_boxes.reset();
         m_display->bits = 4;
-        m_display->size = QGuiApplication::primaryScreen()->size();
+        m_display->area = QGuiApplication::primaryScreen()->geometry();
         QRect warning;
         QTimer::singleShot(0, [&warning] {
             if (QWidget* box = QApplication::activeModalWidget()) {
@@ -110,34 +110,39 @@ private Q_SLOTS:
 
         QVERIFY(!warning.isEmpty());
         const QPoint offCentre =
-            2 * warning.center() + QPoint(1, 1) - QRect(QPoint(), m_display->size).bottomRight();
+            2 * warning.center() + QPoint(1, 1) - m_display->area.bottomRight();
         QVERIFY2(qAbs(offCentre.x()) <= 2 && qAbs(offCentre.y()) <= 2,
                  qPrintable(QStringLiteral("%1, %2").arg(warning.x()).arg(warning.y())));
     }
 
     void sizeAndPlace_data() {
-        QTest::addColumn<QSize>("screen");
+        QTest::addColumn<QRect>("screen");
         QTest::addColumn<QSize>("outerSize");
         // 2930 x 1500 twips on exactly 1024 x 768; the design size elsewhere.
-        QTest::addRow("1024 x 768") << QSize(1024, 768) << QSize(195, 100);
-        QTest::addRow("800 x 600") << QSize(800, 600) << QSize(190, 98);
-        QTest::addRow("1024 x 600") << QSize(1024, 600) << QSize(190, 98);
-        QTest::addRow("1152 x 864") << QSize(1152, 864) << QSize(190, 98);
-        QTest::addRow("1280 x 1024") << QSize(1280, 1024) << QSize(190, 98);
+        QTest::addRow("1024 x 768") << QRect(0, 0, 1024, 768) << QSize(195, 100);
+        QTest::addRow("800 x 600") << QRect(0, 0, 800, 600) << QSize(190, 98);
+        QTest::addRow("1024 x 600") << QRect(0, 0, 1024, 600) << QSize(190, 98);
+        QTest::addRow("1152 x 864") << QRect(0, 0, 1152, 864) << QSize(190, 98);
+        QTest::addRow("1280 x 1024") << QRect(0, 0, 1280, 1024) << QSize(190, 98);
+        // The primary monitor, whose size counts, right of a larger one.
+        QTest::addRow("1024 x 768 right of another")
+            << QRect(1280, 0, 1024, 768) << QSize(195, 100);
+        QTest::addRow("800 x 600 below another") << QRect(0, 1024, 800, 600) << QSize(190, 98);
     }
 
     void sizeAndPlace() {
-        QFETCH(QSize, screen);
+        QFETCH(QRect, screen);
         QFETCH(QSize, outerSize);
-        m_display->size = screen;
+        m_display->area = screen;
 
         const SplashWindow* splash = SplashWindow::start();
 
         QCOMPARE(splash->frameGeometry().size(), outerSize);
-        // Centred with the size it ended up with.
-        const QPoint centre = splash->frameGeometry().center();
-        QVERIFY(qAbs(2 * centre.x() + 1 - screen.width()) <= 2);
-        QVERIFY(qAbs(2 * centre.y() + 1 - screen.height()) <= 2);
+        // Centred on that monitor with the size it ended up with.
+        const QPoint offCentre = 2 * splash->frameGeometry().center() + QPoint(1, 1) -
+                                 screen.topLeft() - screen.bottomRight();
+        QVERIFY2(qAbs(offCentre.x()) <= 2 && qAbs(offCentre.y()) <= 2,
+                 qPrintable(QStringLiteral("%1, %2").arg(offCentre.x()).arg(offCentre.y())));
     }
 
     void textAndPointer() {
