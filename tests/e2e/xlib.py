@@ -13,6 +13,8 @@ _Atom = ctypes.c_ulong
 
 _CLIENT_MESSAGE = 33
 _ANY_PROPERTY_TYPE = 0
+_IS_UNMAPPED = 0
+_IS_VIEWABLE = 2
 _US_POSITION = 1 << 0
 _US_SIZE = 1 << 1
 
@@ -26,6 +28,20 @@ class _ClientMessage(ctypes.Structure):
 
 class _Event(ctypes.Union):
     _fields_ = [("client", _ClientMessage), ("pad", ctypes.c_long * 24)]
+
+
+class _WindowAttributes(ctypes.Structure):
+    _fields_ = [*((name, ctypes.c_int) for name in (
+                    "x", "y", "width", "height", "border_width", "depth")),
+                ("visual", ctypes.c_void_p), ("root", _Window),
+                *((name, ctypes.c_int) for name in (
+                    "window_class", "bit_gravity", "win_gravity", "backing_store")),
+                ("backing_planes", ctypes.c_ulong), ("backing_pixel", ctypes.c_ulong),
+                ("save_under", ctypes.c_int), ("colormap", ctypes.c_ulong),
+                ("map_installed", ctypes.c_int), ("map_state", ctypes.c_int),
+                ("all_event_masks", ctypes.c_long), ("your_event_mask", ctypes.c_long),
+                ("do_not_propagate_mask", ctypes.c_long), ("override_redirect", ctypes.c_int),
+                ("screen", ctypes.c_void_p)]
 
 
 class _SizeHints(ctypes.Structure):
@@ -52,6 +68,9 @@ _x.XGetWindowProperty.argtypes = [
     ctypes.POINTER(_Atom), ctypes.POINTER(ctypes.c_int), ctypes.POINTER(ctypes.c_ulong),
     ctypes.POINTER(ctypes.c_ulong), ctypes.POINTER(ctypes.c_void_p)]
 _x.XFree.argtypes = [ctypes.c_void_p]
+_x.XGetWindowAttributes.argtypes = [ctypes.c_void_p, _Window, ctypes.POINTER(_WindowAttributes)]
+_x.XGetInputFocus.argtypes = [ctypes.c_void_p, ctypes.POINTER(_Window),
+                              ctypes.POINTER(ctypes.c_int)]
 _x.XSendEvent.argtypes = [ctypes.c_void_p, _Window, ctypes.c_int, ctypes.c_long,
                           ctypes.POINTER(_Event)]
 _x.XSync.argtypes = [ctypes.c_void_p, ctypes.c_int]
@@ -92,16 +111,46 @@ class Display:
     def atom(self, name):
         return _x.XInternAtom(self._display, name.encode(), 0)
 
-    def parent(self, window):
-        """The window's parent, or None once the window is gone."""
+    def _tree(self, window):
+        """The window's parent and children, or None once the window is gone."""
         root, parent = _Window(), _Window()
         children, count = ctypes.POINTER(_Window)(), ctypes.c_uint()
         if not _x.XQueryTree(self._display, window, ctypes.byref(root), ctypes.byref(parent),
                              ctypes.byref(children), ctypes.byref(count)):
             return None
+        listed = list(children[:count.value]) if children else []
         if children:
             _x.XFree(children)
-        return parent.value
+        return parent.value, listed
+
+    def parent(self, window):
+        """The window's parent, or None once the window is gone."""
+        tree = self._tree(window)
+        return tree[0] if tree else None
+
+    def _map_state(self, window):
+        attributes = _WindowAttributes()
+        if not _x.XGetWindowAttributes(self._display, window, ctypes.byref(attributes)):
+            return _IS_UNMAPPED
+        return attributes.map_state
+
+    def viewable_windows_of(self, pid):
+        """The viewable windows that the process `pid` says are its own
+        (_NET_WM_PID), top-level ones and those framed by a window manager,
+        as xdotool's search finds them but without starting a process for
+        each look."""
+        found = []
+        unvisited = [self.root]
+        while unvisited:
+            tree = self._tree(unvisited.pop())
+            for child in tree[1] if tree else ():
+                if self._map_state(child) != _IS_VIEWABLE:
+                    continue
+                if self.cardinals(child, "_NET_WM_PID") == [pid]:
+                    found.append(child)
+                else:
+                    unvisited.append(child)
+        return found
 
     def top_level_ancestor(self, window):
         """The window's ancestor that is a child of the root window: the
@@ -110,23 +159,47 @@ class Display:
             window = parent
         return window
 
-    def cardinals(self, window, name):
-        """The values of a 32-bit window property, or None where it is not set."""
-        kind, size, count, left = _Atom(), ctypes.c_int(), ctypes.c_ulong(), ctypes.c_ulong()
+    def focus(self):
+        """The window with the keyboard focus: 0 for none, 1 for whichever is
+        under the pointer."""
+        window, revert_to = _Window(), ctypes.c_int()
+        _x.XGetInputFocus(self._display, ctypes.byref(window), ctypes.byref(revert_to))
+        return window.value
+
+    def _property(self, window, name, size):
+        """The values of a window property of `size` bits each, as bytes and
+        their number; None where it is not set or has values of another size."""
+        kind, actual_size, count, left = (_Atom(), ctypes.c_int(), ctypes.c_ulong(),
+                                          ctypes.c_ulong())
         data = ctypes.c_void_p()
         status = _x.XGetWindowProperty(
             self._display, window, self.atom(name), 0, 1 << 24, 0, _ANY_PROPERTY_TYPE,
-            ctypes.byref(kind), ctypes.byref(size), ctypes.byref(count), ctypes.byref(left),
-            ctypes.byref(data))
+            ctypes.byref(kind), ctypes.byref(actual_size), ctypes.byref(count),
+            ctypes.byref(left), ctypes.byref(data))
         if status != 0 or not data:
             return None
         try:
-            if size.value != 32:
+            if actual_size.value != size:
                 return None
             # The library hands 32-bit values over as C longs.
-            return list(ctypes.cast(data, ctypes.POINTER(ctypes.c_ulong))[:count.value])
+            item = ctypes.sizeof(ctypes.c_ulong) if size == 32 else 1
+            return ctypes.string_at(data, count.value * item), count.value
         finally:
             _x.XFree(data)
+
+    def cardinals(self, window, name):
+        """The values of a 32-bit window property, or None where it is not set."""
+        found = self._property(window, name, 32)
+        if found is None:
+            return None
+        data, count = found
+        return list((ctypes.c_ulong * count).from_buffer_copy(data))
+
+    def text(self, window, name):
+        """A text property in UTF-8 (such as _NET_WM_NAME), or None where it is
+        not set."""
+        found = self._property(window, name, 8)
+        return found[0].decode("utf-8", "replace") if found else None
 
     def ask_to_close(self, window):
         """What a window manager's close box does: the WM_DELETE_WINDOW message."""
