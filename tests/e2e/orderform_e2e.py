@@ -183,7 +183,10 @@ class Window:
 
     def frame(self):
         """(left, right, top, bottom): the window manager's frame around the
-        client area, once the window manager has framed the window."""
+        client area, once the window manager has framed the window; none for
+        a window that it leaves alone."""
+        if not self.is_framed():
+            return 0, 0, 0, 0
         extents = wait_for(lambda: x_property(self.id, "_NET_FRAME_EXTENTS"), 10,
                            f"the frame of {self!r}")
         return tuple(int(value) for value in extents)
@@ -199,7 +202,30 @@ class Window:
         return Picture(self.id)
 
     def has_icon(self):
-        return x_property(self.id, "_NET_WM_ICON") is not None
+        """Whether the window shows an icon of its own: one with a pixel that
+        is not wholly transparent. An empty icon keeps window managers from
+        showing the owner's icon in its place."""
+        shown = subprocess.run(["xprop", "-id", str(self.id), "-f", "_NET_WM_ICON", "32c",
+                                "_NET_WM_ICON"], capture_output=True, text=True,
+                               timeout=30).stdout
+        if "=" not in shown:
+            return False
+        values = [int(value) for value in shown.split("=", 1)[1].split(",")]
+        while len(values) >= 2:
+            width, height, values = values[0], values[1], values[2:]
+            pixels, values = values[:width * height], values[width * height:]
+            if any(pixel >> 24 for pixel in pixels):
+                return True
+        return False
+
+    def is_framed(self):
+        """Whether a window manager holds the window in a frame of its own."""
+        tree = subprocess.run(["xwininfo", "-tree", "-id", str(self.id)], capture_output=True,
+                              text=True, timeout=30).stdout
+        fields = dict(line.strip().split(":", 1) for line in tree.splitlines()
+                      if line.strip().startswith(("Root window id", "Parent window id")))
+        return (fields["Parent window id"].split()[0] !=
+                fields["Root window id"].split()[0])
 
     def is_visible(self):
         return self in self.program.visible_windows()
@@ -419,6 +445,10 @@ class Desktop:
             "LANG": "C.UTF-8",
             "LC_ALL": "C.UTF-8",
             "TZ": "UTC",
+            # No session bus unless a test starts one: left without an
+            # address, D-Bus would start a bus of its own (where dbus-x11 is
+            # installed) and leave ~/.dbus behind.
+            "DBUS_SESSION_BUS_ADDRESS": f"unix:path={self.runtime}/no-session-bus",
             **self.cups_environment,
         }
         # A sanitizer build reads its settings (and the leak suppressions of
