@@ -193,7 +193,7 @@ class WindowChecks:
         or a fully transparent one); where the window manager draws icons in
         title bars, the pencil's yellow shows in this one or not."""
         icon = window.icon()
-        opaque = bool(icon) and any(pixel >> 24 for _, _, pixels in icon for pixel in pixels)
+        opaque = window.has_icon()
         sizes = [f"{width} x {height}" for width, height, _ in icon or ()]
         self.findings.check(opaque == expected,
                             f"{what} gives the window manager "

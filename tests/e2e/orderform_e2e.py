@@ -133,15 +133,6 @@ def xdotool(*arguments, check_status=True, display=None):
     return result.stdout
 
 
-def x_property(window, name, display=None):
-    """The values of a window property as xprop shows them, or None."""
-    shown = subprocess.run(["xprop", "-id", str(window), name], capture_output=True, text=True,
-                           timeout=30, env=_on_display(display)).stdout
-    if "=" not in shown:
-        return None
-    return [value.strip() for value in shown.split("=", 1)[1].split(",")]
-
-
 class Picture:
     """What a window shows, pixel by pixel, as xwd takes it from the X server."""
 
@@ -208,8 +199,9 @@ class Window:
 
     def frame(self):
         """(left, right, top, bottom): the window manager's frame around the
-        client area. Where the window manager does not announce it, the
-        geometry of its frame window tells, its border included."""
+        client area; none for a window that it leaves alone. Where the window
+        manager does not announce it, the geometry of its frame window tells,
+        its border included."""
         if extents := self.frame_extents():
             return extents
         ancestor = self.top_level_ancestor()
@@ -232,7 +224,10 @@ class Window:
         return Picture(self.id, self.display)
 
     def has_icon(self):
-        return x_property(self.id, "_NET_WM_ICON", self.display) is not None
+        """Whether the window shows an icon of its own: one with a pixel that
+        is not wholly transparent. An empty icon keeps window managers from
+        showing the owner's icon in its place."""
+        return any(pixel >> 24 for _, _, pixels in self.icon() or () for pixel in pixels)
 
     def icon(self):
         """The pictures of the window's _NET_WM_ICON as (width, height, ARGB
@@ -586,10 +581,10 @@ class Desktop:
             "LANG": "C.UTF-8",
             "LC_ALL": "C.UTF-8",
             "TZ": "UTC",
-            # No session bus, and none started for the program: without this
-            # the D-Bus library would start one of its own (dbus-launch, as
-            # the desktops' packages install it) and leave its files at home.
-            "DBUS_SESSION_BUS_ADDRESS": "disabled:",
+            # No session bus unless a test starts one: left without an
+            # address, D-Bus would start a bus of its own (where dbus-x11 is
+            # installed) and leave ~/.dbus behind.
+            "DBUS_SESSION_BUS_ADDRESS": f"unix:path={self.runtime}/no-session-bus",
             **self.cups_environment,
         }
         # A sanitizer build reads its settings (and the leak suppressions of

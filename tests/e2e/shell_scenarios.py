@@ -151,7 +151,10 @@ def large_text():
         def check_scaled(window, name):
             width, height = SIZES_AT_96_DPI[name]
             actual = window.geometry()[2:]
-            check(abs(actual[0] - width * 2.5) <= 1 and abs(actual[1] - height * 2.5) <= 1,
+            # The main window's menu bar is as high as its font at that
+            # resolution, which may round to a pixel less or more.
+            slack = 2.5 if name == "main" else 1
+            check(abs(actual[0] - width * 2.5) <= 1 and abs(actual[1] - height * 2.5) <= slack,
                   f"the {name} window is {actual}, not 2.5 times {width} x {height}")
             check_centred(window, f"the {name} window", screen, tolerance)
 

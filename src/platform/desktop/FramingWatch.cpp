@@ -30,10 +30,11 @@ xcb_window_t windowOf(const xcb_generic_event_t& event) {
 } // namespace
 
 FramingWatch& FramingWatch::instance() {
-    // Lives as long as the program; the application forgets its filters when
-    // it goes.
-    static FramingWatch watch;
-    return watch;
+    // Made once the application exists and never destroyed, so that its
+    // timer never outlives the application's event loop; the application
+    // forgets its filters when it goes.
+    static auto* const watch = new FramingWatch;
+    return *watch;
 }
 
 FramingWatch::FramingWatch() {

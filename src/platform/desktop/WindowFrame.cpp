@@ -32,8 +32,8 @@ FramedPlace toWindowPixels(const X11Frames::Place& place, const QWidget& window)
     const qreal ratio = window.devicePixelRatioF();
     const QPoint corner = window.screen() ? window.screen()->geometry().topLeft() : QPoint();
     const QPoint beyond = place.client.topLeft() - corner;
-    const QPoint client = corner + QPoint(toWindowPixels(beyond.x(), ratio),
-                                          toWindowPixels(beyond.y(), ratio));
+    const QPoint client =
+        corner + QPoint(toWindowPixels(beyond.x(), ratio), toWindowPixels(beyond.y(), ratio));
     return {QRect(client, window.size()), toWindowPixels(place.frame, ratio)};
 }
 
@@ -55,7 +55,7 @@ QMargins expectedFrame(QWidget& window) {
     return toWindowPixels(frames->expectedFrame(window), window.devicePixelRatioF());
 }
 
-void whenFramed(QWidget& window, FramedCall framed) {
+void whenFramed(QWidget& window, const FramedCall& framed) {
     X11Frames* frames = X11Frames::instance();
     if (!frames || isFrameless(window))
         return;

@@ -30,6 +30,6 @@ using FramedCall = std::function<void(QWidget& window, const FramedPlace& place)
 // really is; what it finds is also what expectedFrame() gives later windows of
 // the kind where the window manager gives no forecast. Only on X11, and not
 // for frameless windows: elsewhere a compositor places the windows.
-void whenFramed(QWidget& window, FramedCall framed);
+void whenFramed(QWidget& window, const FramedCall& framed);
 
 } // namespace platform

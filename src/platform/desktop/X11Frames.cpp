@@ -3,17 +3,14 @@
 #include <QGuiApplication>
 #include <QWidget>
 #include <QWindow>
+#include <X11/Xlib.h> // only for the name of the display that Qt is on
 #include <algorithm>
 #include <poll.h>
-#include <X11/Xlib.h> // only for the name of the display that Qt is on
 
 namespace platform {
 namespace {
 
-// How long a window waits for the window manager's forecast of its frame
-// before it is placed by what is known already. A window manager that is up
-// answers within a millisecond or two once it has answered a first question.
-constexpr std::chrono::milliseconds AnswerWait{5};
+std::chrono::milliseconds answerWait = X11Frames::DefaultAnswerWait;
 
 // The first question is asked for a plain framed window of this size.
 constexpr uint16_t FirstQuestionSide = 100;
@@ -55,8 +52,8 @@ X11Frames* X11Frames::instance() {
     // The own connection and its windows go when the program ends; nothing of
     // Qt's is kept beyond a call.
     static const std::unique_ptr<X11Frames> frames = []() -> std::unique_ptr<X11Frames> {
-        auto* x11 = qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>()
-                            : nullptr;
+        auto* x11 =
+            qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
         if (!x11 || !x11->connection())
             return nullptr;
         xcb_connection_t* own = xcb_connect(displayNameOf(*x11).constData(), nullptr);
@@ -64,14 +61,18 @@ X11Frames* X11Frames::instance() {
             xcb_disconnect(own);
             return nullptr;
         }
-        return std::unique_ptr<X11Frames>(new X11Frames(own, x11->connection()));
+        return std::unique_ptr<X11Frames>(new X11Frames(own, *x11));
     }();
     return frames.get();
 }
 
-X11Frames::X11Frames(xcb_connection_t* connection, xcb_connection_t* qtConnection)
+void X11Frames::setAnswerWait(std::chrono::milliseconds wait) {
+    answerWait = wait;
+}
+
+X11Frames::X11Frames(xcb_connection_t* connection, QNativeInterface::QX11Application& qt)
     : m_connection(connection)
-    , m_qtConnection(qtConnection)
+    , m_qtConnection(qt.connection())
     , m_atoms(x11::Atoms::of(connection))
     , m_root(x11::rootOf(connection)) {
     followWindowManager();
@@ -83,9 +84,8 @@ X11Frames::~X11Frames() {
 
 QMargins X11Frames::expectedFrame(const QWidget& window) {
     followWindowManager();
-    takeEvents();
     if (m_firstQuestion && m_answers == Answers::NotYetKnown &&
-        Clock::now() - m_firstQuestion->askedAt >= AnswerWait)
+        Clock::now() - m_firstQuestion->askedAt >= answerWait)
         m_answers = Answers::No;
     if (m_answers != Answers::NotYetKnown)
         dropFirstQuestion();
@@ -151,11 +151,17 @@ void X11Frames::learn(const QWidget& window, const QMargins& frame) {
 }
 
 void X11Frames::followWindowManager() {
+    takeEvents();
     const xcb_window_t windowManager = x11::windowManagerOf(m_connection, m_atoms);
-    if (windowManager == m_windowManager)
+    if (windowManager == m_windowManager && !m_windowManagerGone)
         return;
     // Another window manager, or the first look: start afresh.
     m_windowManager = windowManager;
+    m_windowManagerGone = false;
+    if (windowManager != 0) {
+        const uint32_t events = XCB_EVENT_MASK_STRUCTURE_NOTIFY;
+        xcb_change_window_attributes(m_connection, windowManager, XCB_CW_EVENT_MASK, &events);
+    }
     const std::vector<uint32_t> conventions =
         windowManager == 0 ? std::vector<uint32_t>()
                            : x11::cardinals(m_connection, m_root, m_atoms.supported, XCB_ATOM_ATOM);
@@ -196,8 +202,8 @@ std::optional<QMargins> X11Frames::forecastFor(const QWidget& window) {
     question.window = static_cast<xcb_window_t>(standIn->winId());
     // Qt made the stand-in on its own connection: once this round trip is
     // back, the X server knows it on this one too.
-    x11::owned(xcb_get_input_focus_reply(m_qtConnection, xcb_get_input_focus(m_qtConnection),
-                                         nullptr));
+    x11::owned(
+        xcb_get_input_focus_reply(m_qtConnection, xcb_get_input_focus(m_qtConnection), nullptr));
     const uint32_t events = XCB_EVENT_MASK_PROPERTY_CHANGE;
     xcb_change_window_attributes(m_connection, question.window, XCB_CW_EVENT_MASK, &events);
 
@@ -205,8 +211,8 @@ std::optional<QMargins> X11Frames::forecastFor(const QWidget& window) {
     // stand-in says so beforehand, as some window managers frame modal
     // dialogs differently.
     if (window.windowModality() != Qt::NonModal) {
-        xcb_change_property(m_connection, XCB_PROP_MODE_REPLACE, question.window,
-                            m_atoms.wmState, XCB_ATOM_ATOM, 32, 1, &m_atoms.wmStateModal);
+        xcb_change_property(m_connection, XCB_PROP_MODE_REPLACE, question.window, m_atoms.wmState,
+                            XCB_ATOM_ATOM, 32, 1, &m_atoms.wmStateModal);
     }
     if (const QWidget* owner = window.parentWidget()) {
         const auto ownerWindow = static_cast<xcb_window_t>(owner->window()->internalWinId());
@@ -237,7 +243,7 @@ void X11Frames::ask(Question& question) {
 bool X11Frames::waitForAnswer(Question& question) {
     using std::chrono::duration_cast;
     using std::chrono::nanoseconds;
-    const Clock::time_point deadline = question.askedAt + AnswerWait;
+    const Clock::time_point deadline = question.askedAt + answerWait;
     m_waitingFor = &question;
     for (;;) {
         takeEvents();
@@ -257,6 +263,12 @@ bool X11Frames::waitForAnswer(Question& question) {
 
 void X11Frames::takeEvents() {
     while (const auto event = x11::owned(xcb_poll_for_event(m_connection))) {
+        if ((event->response_type & 0x7f) == XCB_DESTROY_NOTIFY &&
+            reinterpret_cast<const xcb_destroy_notify_event_t*>(event.get())->window ==
+                m_windowManager) {
+            m_windowManagerGone = true;
+            continue;
+        }
         if ((event->response_type & 0x7f) != XCB_PROPERTY_NOTIFY)
             continue;
         const auto* change = reinterpret_cast<const xcb_property_notify_event_t*>(event.get());

@@ -2,6 +2,7 @@
 
 #include "platform/desktop/X11Properties.h"
 
+#include <QGuiApplication>
 #include <QMargins>
 #include <QRect>
 #include <chrono>
@@ -42,6 +43,13 @@ public:
     // first one has answered before the first window is shown.
     static X11Frames* instance();
 
+    // How long a window waits for the window manager's forecast before it is
+    // placed by what is known already. A window manager that is up answers
+    // within a millisecond or two once it has answered a first question.
+    static constexpr std::chrono::milliseconds DefaultAnswerWait{5};
+    // A test on a busy machine may wait longer.
+    static void setAnswerWait(std::chrono::milliseconds wait);
+
     X11Frames(const X11Frames&) = delete;
     X11Frames& operator=(const X11Frames&) = delete;
     ~X11Frames();
@@ -69,7 +77,7 @@ private:
     using Kind = std::pair<int, bool>;
     struct Question;
 
-    X11Frames(xcb_connection_t* connection, xcb_connection_t* qtConnection);
+    X11Frames(xcb_connection_t* connection, QNativeInterface::QX11Application& qt);
 
     void followWindowManager();
     void askFirstQuestion();
@@ -87,8 +95,12 @@ private:
     xcb_connection_t* m_qtConnection;
     x11::Atoms m_atoms;
     xcb_window_t m_root;
-    // Not set until the first look at the root window.
+    // The window the window manager names as its own; not set until the
+    // first look at the root window. The X server may give the same number
+    // to the window of a window manager that takes over from this one, so
+    // the window's end is watched for too.
     std::optional<xcb_window_t> m_windowManager;
+    bool m_windowManagerGone = false;
     Answers m_answers = Answers::NotYetKnown;
     bool m_tellsFrames = false; // lists _NET_FRAME_EXTENTS among its conventions
     std::unique_ptr<Question> m_firstQuestion;

@@ -5,8 +5,8 @@ namespace {
 
 xcb_atom_t atom(xcb_connection_t* connection, std::string_view name) {
     const auto reply = owned(xcb_intern_atom_reply(
-        connection,
-        xcb_intern_atom(connection, 0, static_cast<uint16_t>(name.size()), name.data()), nullptr));
+        connection, xcb_intern_atom(connection, 0, static_cast<uint16_t>(name.size()), name.data()),
+        nullptr));
     return reply ? reply->atom : xcb_atom_t{XCB_ATOM_NONE};
 }
 
@@ -14,8 +14,8 @@ xcb_atom_t atom(xcb_connection_t* connection, std::string_view name) {
 
 Atoms Atoms::of(xcb_connection_t* connection) {
     return {atom(connection, "_NET_FRAME_EXTENTS"), atom(connection, "_NET_REQUEST_FRAME_EXTENTS"),
-            atom(connection, "_NET_SUPPORTED"),      atom(connection, "_NET_SUPPORTING_WM_CHECK"),
-            atom(connection, "_NET_WM_STATE"),       atom(connection, "_NET_WM_STATE_MODAL")};
+            atom(connection, "_NET_SUPPORTED"),     atom(connection, "_NET_SUPPORTING_WM_CHECK"),
+            atom(connection, "_NET_WM_STATE"),      atom(connection, "_NET_WM_STATE_MODAL")};
 }
 
 xcb_window_t rootOf(xcb_connection_t* connection) {

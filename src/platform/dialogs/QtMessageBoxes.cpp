@@ -1,8 +1,11 @@
 #include "platform/dialogs/QtMessageBoxes.h"
 
+#include "platform/desktop/ClassicLook.h"
 #include "platform/desktop/DisplayText.h"
+#include "platform/desktop/WindowIcon.h"
 #include "platform/desktop/WindowPlacement.h"
 
+#include <QFontMetrics>
 #include <QMessageBox>
 #include <QPushButton>
 
@@ -33,6 +36,18 @@ QMessageBox::StandardButtons buttonsOf(MessageButtons buttons) {
     return QMessageBox::Ok;
 }
 
+// Window managers write a window's title in a bold face of their own, beside
+// an icon and up to three buttons; a box narrower than that shows its title
+// cut short. The classic platform widens a message box to its title, and so
+// does this, reckoning with a title bar font larger than most.
+constexpr qreal TitleBarPoints = 11;
+constexpr int TitleBarButtonsAndIcon = 5; // in heights of the title bar's font
+
+int widthForTitle(const QString& title) {
+    const QFontMetrics metrics(classicFont(TitleBarPoints, true));
+    return metrics.horizontalAdvance(title) + TitleBarButtonsAndIcon * metrics.height();
+}
+
 // A message box in the middle of the screen, as the window system puts its
 // own, rather than over its owner, which may not even be placed yet.
 class CentredMessageBox final : public QMessageBox {
@@ -41,8 +56,10 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override {
-        // The box takes its final size here.
+        // The box takes the size of its text here, then that of its title.
         QMessageBox::showEvent(event);
+        if (const int titleWidth = widthForTitle(windowTitle()); width() < titleWidth)
+            setFixedWidth(titleWidth);
         centreOnScreen(*this);
     }
 };
@@ -69,6 +86,8 @@ MessageAnswer QtMessageBoxes::show(QWidget* owner, const MessageRequest& request
                           request.title.isEmpty() ? ApplicationTitle : request.title,
                           withLineBreaks(request.text), buttonsOf(request.buttons), owner);
     box.setTextFormat(Qt::PlainText);
+    // No icon in its title bar, not even its owner's.
+    showNoWindowIcon(box);
     // Closing the box with Esc or its close button counts as the safe answer.
     if (request.buttons == MessageButtons::YesNo)
         box.setEscapeButton(QMessageBox::No);

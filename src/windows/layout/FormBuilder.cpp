@@ -1,12 +1,13 @@
 #include "windows/layout/FormBuilder.h"
 
+#include "platform/desktop/ClassicLook.h"
 #include "platform/desktop/DisplayText.h"
 #include "platform/desktop/Twips.h"
+#include "platform/desktop/WindowIcon.h"
 #include "windows/layout/CheckBox.h"
 #include "windows/layout/OptionButton.h"
 
 #include <QGroupBox>
-#include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPixmap>
@@ -163,12 +164,9 @@ QColor FormBuilder::colourOf(Colour colour, QColor fallback) {
 
 QFont FormBuilder::fontOf(const FontSpec& row) {
     QFont font;
-    // The faces the layout was drawn with, then their metric-compatible
-    // stand-ins that every Debian desktop can install.
-    font.setFamilies(
-        row.face == Face::Serif
-            ? QStringList{QStringLiteral("Times New Roman"), QStringLiteral("Liberation Serif")}
-            : QStringList{QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans")});
+    // The faces the layout was drawn with, then their stand-ins.
+    font.setFamilies(row.face == Face::Serif ? platform::classicSerifFamilies()
+                                             : platform::classicSansSerifFamilies());
     font.setPointSizeF(row.points);
     font.setWeight(row.bold ? QFont::Bold : QFont::Normal);
     font.setUnderline(row.underline);
@@ -181,7 +179,7 @@ FormControls FormBuilder::build(QWidget& window, const FormSpec& form,
     // A window has no icon unless its own code gives it one; it does not take
     // its owner's.
     if (window.isWindow())
-        window.setWindowIcon(QIcon());
+        platform::showNoWindowIcon(window);
     window.setFixedSize(platform::twips::sizeToPixels(form.clientWidth, form.clientHeight));
     QPalette palette = window.palette();
     palette.setColor(QPalette::Window, colourOf(form.back, SystemButtonFace));

@@ -1,3 +1,4 @@
+#include "platform/desktop/ClassicLook.h"
 #include "platform/desktop/DisplayText.h"
 #include "platform/help/Help.h"
 #include "platform/help/HelpViewer.h"
@@ -14,6 +15,9 @@
 
 #include <QAction>
 #include <QFontInfo>
+#include <QFontMetrics>
+#include <QIcon>
+#include <QImage>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -23,6 +27,7 @@
 #include <QTest>
 #include <QTimer>
 #include <functional>
+#include <initializer_list>
 #include <optional>
 
 using platform::MessageAnswer;
@@ -62,12 +67,30 @@ private:
         open();
     }
 
+    // An icon that shows nothing; no icon at all would let window managers
+    // show the owner's.
+    static bool isEmptyIcon(const QIcon& icon) {
+        if (icon.isNull())
+            return false;
+        const QImage picture = icon.pixmap(16, 16).toImage();
+        for (int y = 0; y < picture.height(); ++y) {
+            for (int x = 0; x < picture.width(); ++x) {
+                if (qAlpha(picture.pixel(x, y)) != 0)
+                    return false;
+            }
+        }
+        return true;
+    }
+
     bool activateMainWindow() {
         m_main->activateWindow();
         return QTest::qWaitForWindowActive(&*m_main);
     }
 
 private Q_SLOTS:
+    // As the program starts.
+    void initTestCase() { platform::applyClassicLook(); }
+
     void init() {
         m_boxes.emplace();
         m_end.emplace();
@@ -123,6 +146,7 @@ private Q_SLOTS:
             QVERIFY(activateMainWindow());
             QPointer<windows::order::OrderWindow> opened;
             bool modal = false;
+            bool noIcon = false;
             whileModal(
                 [&] {
                     if (shortcut.isEmpty())
@@ -133,8 +157,11 @@ private Q_SLOTS:
                 [&](QWidget& window) {
                     opened = qobject_cast<windows::order::OrderWindow*>(&window);
                     modal = window.isModal();
+                    noIcon = isEmptyIcon(window.windowIcon());
                 });
             QVERIFY2(modal, "no modal order window opened");
+            // Nor the main window's in its title bar.
+            QVERIFY(noIcon);
             // Closed means gone: the next opening starts afresh.
             QVERIFY(!opened);
             QVERIFY(topLevelWindows<windows::order::OrderWindow>().isEmpty());
@@ -214,16 +241,67 @@ private Q_SLOTS:
         QTEST(outcome, "outcome");
     }
 
-    // A message without a title of its own shows the program's name.
-    void realMessageBoxTitle() {
+    // The program's messages in the real message box: a message without a
+    // title of its own shows the program's name; each shows its whole title
+    // (in a title bar font as large as most, beside three buttons), no icon in
+    // its title bar, the classic font, and lies in the middle of the primary
+    // monitor, wherever that is.
+    void realMessageBoxes_data() {
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<QString>("shownTitle");
+        QTest::addRow("vendor information") << QString() << QStringLiteral("Order Form");
+        QTest::addRow("exit") << QStringLiteral("EXIT") << QStringLiteral("EXIT");
+        for (const char* title :
+             {"Unable To Print to File.", "Unable To Print, Please Check Your Printer",
+              "Quendrel Software - ORDER.TXT Saved", " LOW COLOR WARNING"})
+            QTest::addRow("%s", title) << QString::fromLatin1(title) << QString::fromLatin1(title);
+    }
+
+    void realMessageBoxes() {
+        QFETCH(QString, title);
+        QFETCH(QString, shownTitle);
         m_boxes.reset();
-        QString title;
-        whileModal([&] { QTest::keyClick(&*m_main, Qt::Key_D, Qt::ControlModifier); },
-                   [&](QWidget& box) {
-                       if (qobject_cast<QMessageBox*>(&box))
-                           title = box.windowTitle();
-                   });
-        QCOMPARE(title, QStringLiteral("Order Form"));
+        m_display->area = QRect(1280, 200, 1024, 768);
+        QString shown;
+        QRect place;
+        bool noIcon = false;
+        QString family;
+        whileModal(
+            [&] {
+                platform::MessageBoxes::current().show(
+                    &*m_main, {QStringLiteral("Permission denied"), title,
+                               platform::MessageButtons::Ok, platform::MessageIcon::Warning});
+            },
+            [&](QWidget& box) {
+                shown = box.windowTitle();
+                place = box.frameGeometry();
+                noIcon = isEmptyIcon(box.windowIcon());
+                family = QFontInfo(box.font()).family();
+            });
+        QCOMPARE(shown, shownTitle);
+        QFont titleBarFont(QStringLiteral("Liberation Sans"), 11, QFont::Bold);
+        const int wholeTitle = QFontMetrics(titleBarFont).horizontalAdvance(shownTitle) + 3 * 20;
+        QVERIFY2(
+            place.width() >= wholeTitle,
+            qPrintable(
+                QStringLiteral("%1 wide, the title needs %2").arg(place.width()).arg(wholeTitle)));
+        QVERIFY(noIcon);
+        QCOMPARE(family, QStringLiteral("Liberation Sans"));
+        const QPoint offCentre = 2 * place.center() + QPoint(1, 1) - m_display->area.topLeft() -
+                                 m_display->area.bottomRight();
+        QVERIFY2(qAbs(offCentre.x()) <= 2 && qAbs(offCentre.y()) <= 2,
+                 qPrintable(QStringLiteral("at %1, %2").arg(place.x()).arg(place.y())));
+    }
+
+    // The menus write in the classic proportional face, not the desktop's.
+    void menuFont() {
+        for (const QWidget* menu : std::initializer_list<const QWidget*>{
+                 m_main->menuBar(), m_main->menuBar()->actions().first()->menu()}) {
+            const QFontInfo font(menu->font());
+            QCOMPARE(font.family(), QStringLiteral("Liberation Sans"));
+            QVERIFY(qAbs(font.pointSizeF() - 8) < 0.4);
+            QVERIFY(!font.bold());
+        }
     }
 
     void introductoryTextAsPainted() {
@@ -310,10 +388,12 @@ private Q_SLOTS:
             QPointer<AboutWindow> about;
             Qt::CursorShape mainPointer = Qt::ArrowCursor;
             QString focused;
+            QList<QSize> iconSizes;
             whileModal([&] { action(command::AboutCommand)->trigger(); },
                        [&](QWidget& window) {
                            about = qobject_cast<AboutWindow*>(&window);
                            mainPointer = m_main->cursor().shape();
+                           iconSizes = window.windowIcon().availableSizes();
                            if (QWidget* focus = window.focusWidget())
                                focused = focus->objectName();
                        });
@@ -321,6 +401,7 @@ private Q_SLOTS:
             QCOMPARE(focused, platform::fromUtf8(windows::shell::about_control::WebAddressButton));
             QCOMPARE(mainPointer, Qt::WaitCursor);
             QCOMPARE(m_main->cursor().shape(), Qt::ArrowCursor);
+            QCOMPARE(iconSizes, QList<QSize>{QSize(32, 32)}); // the program's picture
             QVERIFY(topLevelWindows<AboutWindow>().isEmpty());
         }
     }
@@ -336,6 +417,7 @@ private Q_SLOTS:
         platform::HelpViewer* viewer = topLevelWindows<platform::HelpViewer>().first();
         QVERIFY(viewer->isVisible());
         QCOMPARE(viewer->document(), platform::Help::documentFor(QStringLiteral("Winhelp.hlp")));
+        QCOMPARE(QFontInfo(viewer->font()).family(), QStringLiteral("Liberation Sans"));
 
         // From now on F1 brings back the same guide, also from the About window.
         viewer->close();
