@@ -20,7 +20,8 @@ from the key press for the others. The walk goes three times on each
 desktop, turn about, opening the order window three times in each, and each
 window's best time counts on each desktop: the shared machine's hiccups only
 ever make a window later, and a window manager that makes it wait does so
-every time.
+every time. Where a window is too late, up to five more rounds follow, and
+the best times of all of them count.
 """
 
 import os
@@ -43,6 +44,7 @@ ALLOWED_DELAY = 0.150
 # Rounds on each desktop, turn about, and openings of the order window in
 # each.
 ROUNDS = 3
+MORE_ROUNDS = 5
 ORDER_OPENINGS = 3
 # Window managers that draw the window's icon in its title bar: there the
 # main window's shows the program icon's yellow pencil.
@@ -304,29 +306,44 @@ def _walk_through(sightings, started, checks):
 def under_window_manager(name):
     """The walk under the window manager with every check, then the walk
     turn about on it and on a bare X server, several times: each window's
-    best time under the window manager within 150 ms of its best without."""
+    best time under the window manager within 150 ms of its best without.
+    Where one is not, more rounds follow, up to MORE_ROUNDS: a burst of
+    load on the shared machine passes, a window manager that makes the
+    program wait does so in every round."""
     findings = Findings()
     with Desktop(f"{name}-bare", window_manager=None, printers=False) as bare, \
             Desktop(name, window_manager=name, printers=False) as framed:
         times = {bare: [], framed: []}
         times[framed].append(walk(framed, WindowChecks(findings,
                                                        draws_icons=name in DRAW_ICONS)))
-        for _ in range(ROUNDS):
+        for round_number in range(ROUNDS + MORE_ROUNDS):
+            if round_number >= ROUNDS and not _later(times, bare, framed):
+                break
             for desktop in (bare, framed):
                 times[desktop].append(walk(desktop))
-        best = {desktop: {window: min(walked[window] for walked in times[desktop])
-                          for window in times[desktop][0]} for desktop in times}
+        best = {desktop: _best(times[desktop]) for desktop in times}
         print(f"best times in s, bare X server | {name}: " + ", ".join(
             f"{window} {best[bare][window]:.3f} | {best[framed][window]:.3f}"
             for window in best[bare]))
-        for window, without in best[bare].items():
-            later = best[framed][window] - without
-            findings.check(later <= ALLOWED_DELAY,
-                           f"{WINDOW_NAMES[window]} opens {later * 1000:.0f} ms later than "
-                           f"without a window manager ({best[framed][window]:.3f} s against "
-                           f"{without:.3f} s, the best of {len(times[framed])} and "
-                           f"{len(times[bare])} rounds)")
+        for window, later in _later(times, bare, framed).items():
+            findings.check(False, f"{WINDOW_NAMES[window]} opens {later * 1000:.0f} ms later "
+                                  f"than without a window manager ({best[framed][window]:.3f} "
+                                  f"s against {best[bare][window]:.3f} s, the best of "
+                                  f"{len(times[framed])} and {len(times[bare])} rounds)")
     findings.report()
+
+
+def _best(walks):
+    """Each window's best time in these walks."""
+    return {window: min(walked[window] for walked in walks) for window in walks[0]}
+
+
+def _later(times, bare, framed):
+    """The windows whose best time under the window manager is more than
+    ALLOWED_DELAY behind the best without, and by how much."""
+    without, under = _best(times[bare]), _best(times[framed])
+    return {window: under[window] - without[window] for window in without
+            if under[window] - without[window] > ALLOWED_DELAY}
 
 
 def two_monitors():
