@@ -16,6 +16,7 @@
 #include "windows/order/OrderWindowControls.h"
 #include "windows/order/OrderWindowLayout.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QFocusEvent>
 #include <QKeyEvent>
@@ -24,6 +25,7 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStyleHints>
 
 namespace windows::order {
 namespace {
@@ -95,6 +97,10 @@ OrderWindow::OrderWindow(QWidget* parent)
 
     for (QLabel* label : {m_subTotal, m_salesTaxAmount, m_shipping, m_total, m_description})
         label->setAccessibleDescription(label->text());
+    // A screen reader reads a product's description with its box.
+    for (int i = 0; i < model::ProductCount; ++i)
+        m_products[static_cast<std::size_t>(i)]->setAccessibleDescription(
+            platform::labelText(model::productDescription(i).value_or("")));
     connectHandlers();
     platform::centreOnScreen(*this);
 }
@@ -129,9 +135,11 @@ void OrderWindow::connectHandlers() {
 }
 
 bool OrderWindow::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::MouseMove) {
-        const auto product = std::find(m_products.begin(), m_products.end(), watched);
-        if (product != m_products.end())
+    // A product's description shows for the pointer moving over its box and
+    // for the keyboard focus arriving there alike.
+    const auto product = std::find(m_products.begin(), m_products.end(), watched);
+    if (product != m_products.end()) {
+        if (event->type() == QEvent::MouseMove || event->type() == QEvent::FocusIn)
             showDescription(static_cast<int>(product - m_products.begin()));
         return false;
     }
@@ -142,7 +150,7 @@ bool OrderWindow::eventFilter(QObject* watched, QEvent* event) {
         followFieldFocus(*field, *static_cast<QFocusEvent*>(event));
         return false;
     }
-    if (field == m_fieldTakingClick && swallowFocusingClick(*event))
+    if (field == m_fieldTakingClick && swallowFocusingClick(*field, *event))
         return true;
     // Enter moves on to the next field, as Tab would; the e-mail field is the
     // last thing people fill in, so Enter does nothing there.
@@ -160,7 +168,9 @@ void OrderWindow::followFieldFocus(QLineEdit& field, const QFocusEvent& focus) {
         const bool comesBack =
             focus.reason() == Qt::PopupFocusReason || focus.reason() == Qt::ActiveWindowFocusReason;
         m_fieldFocusComesBackTo = comesBack ? &field : nullptr;
-        m_fieldTakingClick = nullptr;
+        if (!comesBack)
+            m_fieldTakingClick = nullptr;
+        m_clickPressedAt.reset();
         return;
     }
     const bool returning = m_fieldFocusComesBackTo == &field;
@@ -168,25 +178,53 @@ void OrderWindow::followFieldFocus(QLineEdit& field, const QFocusEvent& focus) {
     if (returning)
         return;
     // Entering a field from elsewhere selects its whole text, so that typing
-    // replaces the prompt. The click that brought the focus must not then put
-    // the caret at the pointer and lose that selection.
+    // replaces the prompt. A click into the field, the one that brought the
+    // focus or the first one after the keyboard did, must not then put the
+    // caret at the pointer and lose that selection.
     platform::selectAllText(field);
-    if (focus.reason() == Qt::MouseFocusReason)
-        m_fieldTakingClick = &field;
+    m_fieldTakingClick = &field;
+    m_clickPressedAt.reset();
 }
 
-bool OrderWindow::swallowFocusingClick(const QEvent& event) {
+bool OrderWindow::swallowFocusingClick(QLineEdit& field, const QEvent& event) {
     switch (event.type()) {
-    case QEvent::MouseButtonPress:
-        if (static_cast<const QMouseEvent&>(event).button() != Qt::LeftButton) {
+    case QEvent::KeyPress:
+    case QEvent::InputMethod:
+        // Typed into or moved about in: from now on a click puts the caret.
+        m_fieldTakingClick = nullptr;
+        return false;
+    case QEvent::MouseButtonPress: {
+        const auto& press = static_cast<const QMouseEvent&>(event);
+        if (press.button() != Qt::LeftButton) {
             m_fieldTakingClick = nullptr;
             return false;
         }
+        m_clickPressedAt = press.position();
         return true;
-    case QEvent::MouseMove:
-        return true;
-    case QEvent::MouseButtonRelease:
+    }
+    case QEvent::MouseMove: {
+        const auto& move = static_cast<const QMouseEvent&>(event);
+        if (!m_clickPressedAt || !move.buttons().testFlag(Qt::LeftButton))
+            return false;
+        // A hand that moves a little with the button down still clicks.
+        const QPointF pressedAt = *m_clickPressedAt;
+        if ((move.position() - pressedAt).manhattanLength() <
+            QGuiApplication::styleHints()->startDragDistance())
+            return true;
+        // Further is a drag across the text, which selects part of it from
+        // where the button went down, as in any text field.
         m_fieldTakingClick = nullptr;
+        m_clickPressedAt.reset();
+        QMouseEvent press(QEvent::MouseButtonPress, pressedAt, field.mapToGlobal(pressedAt),
+                          Qt::LeftButton, Qt::LeftButton, move.modifiers());
+        QApplication::sendEvent(&field, &press);
+        return false;
+    }
+    case QEvent::MouseButtonRelease:
+        if (!m_clickPressedAt)
+            return false;
+        m_fieldTakingClick = nullptr;
+        m_clickPressedAt.reset();
         return true;
     default:
         return false;
