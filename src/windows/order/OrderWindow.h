@@ -3,8 +3,8 @@
 #include "documents/OrderSnapshot.h"
 #include "model/OrderRecord.h"
 #include "model/PaymentMethod.h"
+#include "windows/ModalWindow.h"
 #include "windows/layout/FormControls.h"
-#include "windows/layout/ModalWindow.h"
 
 #include <QPointer>
 

@@ -1,7 +1,7 @@
 #pragma once
 
+#include "windows/ModalWindow.h"
 #include "windows/layout/FormControls.h"
-#include "windows/layout/ModalWindow.h"
 
 namespace windows::shell {
 

@@ -1,4 +1,4 @@
-#include "windows/layout/ModalWindow.h"
+#include "windows/ModalWindow.h"
 
 #include <QKeyEvent>
 #include <QPushButton>
