@@ -194,4 +194,4 @@ private Q_SLOTS:
 };
 
 QTEST_MAIN(OrderWindowLayoutTest)
-#include "tst_orderwindowlayout.moc"
+#include "tst_windowlayouts.moc"
