@@ -3,7 +3,7 @@
 #include <QKeyEvent>
 #include <QPushButton>
 
-namespace windows::layout {
+namespace windows {
 
 void ModalWindow::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_Escape) {
@@ -24,4 +24,4 @@ void ModalWindow::keyPressEvent(QKeyEvent* event) {
     QDialog::keyPressEvent(event);
 }
 
-} // namespace windows::layout
+} // namespace windows

@@ -19,7 +19,7 @@ namespace windows::order {
 
 // The window in which the customer builds an order. Each opening is a new
 // window with a new, empty order; closing it discards everything.
-class OrderWindow final : public layout::ModalWindow {
+class OrderWindow final : public ModalWindow {
     Q_OBJECT
 
 public:

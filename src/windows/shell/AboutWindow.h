@@ -7,7 +7,7 @@ namespace windows::shell {
 
 // Names the program, its version and edition and the vendor's contact details,
 // with a button that opens the vendor's web page. Each opening is a new window.
-class AboutWindow final : public layout::ModalWindow {
+class AboutWindow final : public ModalWindow {
     Q_OBJECT
 
 public:
