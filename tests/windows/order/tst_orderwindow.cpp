@@ -353,7 +353,7 @@ private Q_SLOTS:
         for (PaymentMethod method : selected) {
             order.press(key);
             QVERIFY(order.payment(method)->isChecked());
-            QCOMPARE(order.focusName(), nameOf(OrderWindowFixture::optionFor(method)));
+            QCOMPARE(order.focusName(), nameOf(control::optionFor(method)));
             QCOMPARE(order.field(control::CardholderNameField)->isEnabled(),
                      model::isCardPayment(method));
         }
