@@ -9,20 +9,11 @@ QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1. Needs Debian's python3-pyatspi, so it
 runs with the system's /usr/bin/python3.
 """
 
-import os
-import sys
+import pyatspi
 
-PRIVATE_SESSION = "ORDERFORM_E2E_PRIVATE_DBUS_SESSION"
-
-if __name__ == "__main__" and not os.environ.get(PRIVATE_SESSION):
-    # dbus-run-session ends its bus by its process id once this test ends.
-    os.environ[PRIVATE_SESSION] = "1"
-    os.execvp("dbus-run-session", ["dbus-run-session", "--", sys.executable, *sys.argv])
-
-import pyatspi  # noqa: E402  (only inside the private session)
-
-from documents import check_dated, order_file, today  # noqa: E402
-from orderform_e2e import Desktop, check, check_equal, run_tests, wait_for  # noqa: E402
+from assistive import do_action, find, in_private_session, is_enabled, start_accessible
+from documents import check_dated, order_file, today
+from orderform_e2e import Desktop, check, check_equal, run_tests, wait_for
 
 ORDER_TITLE = "Quendrel Software Order Form (USA)"
 ENTRIES = {
@@ -43,57 +34,11 @@ CARD_ENTRIES = {
 PRODUCT = "GLYFFS Volumes I & II  $29.95"
 
 
-def find(root, name, *roles, timeout=10):
-    """The first accessible below root with this name and one of the roles."""
-    def probe():
-        return pyatspi.findDescendant(
-            root, lambda node: node is not None and node.name == name and node.getRole() in roles)
-    return wait_for(probe, timeout, f"an accessible {name!r}", interval=0.1)
-
-
-def program_on_bus(pid):
-    desktop = pyatspi.Registry.getDesktop(0)
-
-    def probe():
-        for application in desktop:
-            if application is not None and application.get_process_id() == pid:
-                return application
-        return None
-    return wait_for(probe, 60, "the program on the accessibility bus", interval=0.1)
-
-
-def do_action(node, action):
-    actions = node.queryAction()
-    names = [actions.getName(i) for i in range(actions.nActions)]
-    check(action in names, f"{node.name!r} offers {names}, not {action!r}")
-    actions.doAction(names.index(action))
-
-
-def is_enabled(node):
-    return node.getState().contains(pyatspi.STATE_ENABLED)
-
-
-def accessibility_bus_ready():
-    """The accessibility bus and its registry answer: asking the registry for
-    the desktop starts both on demand. The program starts only then, so that
-    it never registers with a registry still on its way up."""
-    def probe():
-        try:
-            return pyatspi.Registry.getDesktop(0).childCount >= 0
-        except Exception:  # not up yet
-            return False
-    wait_for(probe, 60, "the accessibility bus", interval=0.1)
-
-
 def save_through_the_bus():
     with Desktop("accessibility") as desktop:
-        accessibility_bus_ready()
-        program = desktop.start_program(environment={
-            "QT_LINUX_ACCESSIBILITY_ALWAYS_ON": "1",
-            "DBUS_SESSION_BUS_ADDRESS": os.environ["DBUS_SESSION_BUS_ADDRESS"],
-        })
+        program = start_accessible(desktop)
         main = program.wait_for_window("^Order Form$", timeout=15)
-        application = program_on_bus(program.pid)
+        application = program.application
         # A menu command would run the modal order window inside the bus
         # call and leave it unanswered: the keyboard opens it instead.
         main.press("ctrl+s")
@@ -133,4 +78,5 @@ def save_through_the_bus():
 
 
 if __name__ == "__main__":
+    in_private_session()
     run_tests({"save": save_through_the_bus})
