@@ -13,10 +13,14 @@ Needs Debian's python3-pyatspi, so the scripts run with the system's
 /usr/bin/python3.
 """
 
+import atexit
 import os
+import shutil
 import sys
+import tempfile
 
 import pyatspi
+from gi.repository import GLib
 
 from orderform_e2e import Program, Window, check, wait_for, xdotool
 
@@ -29,10 +33,19 @@ CONTROL_ROLES = (pyatspi.ROLE_CHECK_BOX, pyatspi.ROLE_RADIO_BUTTON, pyatspi.ROLE
 def in_private_session():
     """Runs this script again in a private D-Bus session, unless it runs in
     one already. dbus-run-session ends its bus by its process id once the
-    script ends."""
-    if not os.environ.get(PRIVATE_SESSION):
-        os.environ[PRIVATE_SESSION] = "1"
+    script ends.
+
+    The session gets a runtime folder of its own too: the accessibility bus
+    puts its socket there, at a path that is the same for every session of
+    the user otherwise, so that two tests at the same time would take over
+    each other's bus."""
+    runtime = os.environ.get(PRIVATE_SESSION)
+    if not runtime:
+        runtime = tempfile.mkdtemp(prefix="orderform-e2e-session-")
+        os.environ[PRIVATE_SESSION] = runtime
+        os.environ["XDG_RUNTIME_DIR"] = runtime
         os.execvp("dbus-run-session", ["dbus-run-session", "--", sys.executable, *sys.argv])
+    atexit.register(shutil.rmtree, runtime, ignore_errors=True)
 
 
 def find(root, name, *roles, timeout=10):
@@ -43,11 +56,19 @@ def find(root, name, *roles, timeout=10):
     return wait_for(probe, timeout, f"an accessible {name!r}", interval=0.1)
 
 
-def program_on_bus(pid):
-    desktop = pyatspi.Registry.getDesktop(0)
+def _take_news_from_the_bus():
+    """Handles what the bus has announced meanwhile, such as a program that
+    joined it: the registry's list of programs follows those announcements,
+    which nothing else here would wait for."""
+    context = GLib.MainContext.default()
+    while context.pending():
+        context.iteration(False)
 
+
+def program_on_bus(pid):
     def probe():
-        for application in desktop:
+        _take_news_from_the_bus()
+        for application in pyatspi.Registry.getDesktop(0):
             if application is not None and application.get_process_id() == pid:
                 return application
         return None
