@@ -30,9 +30,9 @@ struct Font {
 
 struct Control {
     QString name;
-    int index = -1; // in a control array; -1 for a single control
-    QString kind;   // "panel", "frame", "label", "text field", "check box", "option",
-                    // "button" or "image"
+    int index = -1;    // in a control array; -1 for a single control
+    QString kind;      // "panel", "frame", "label", "text field", "check box", "option",
+                       // "button" or "image"
     QString container; // the panel or frame it lies on; empty: the window
     QRect place;       // in the container's client area
     std::optional<QString> caption; // as written, "&&" for "&"; unset: set by the window
