@@ -14,22 +14,14 @@ QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1. Needs Debian's python3-pyatspi, so it
 runs with the system's /usr/bin/python3.
 """
 
-import os
 import subprocess
-import sys
 
-PRIVATE_SESSION = "ORDERFORM_E2E_PRIVATE_DBUS_SESSION"
+import pyatspi
 
-if __name__ == "__main__" and not os.environ.get(PRIVATE_SESSION):
-    # dbus-run-session ends its bus by its process id once this test ends.
-    os.environ[PRIVATE_SESSION] = "1"
-    os.execvp("dbus-run-session", ["dbus-run-session", "--", sys.executable, *sys.argv])
-
-import pyatspi  # noqa: E402  (only inside the private session)
-
-from documents import check_dated, order_file, today  # noqa: E402
-from orderform_e2e import (PRIVATE_CUPSD, Desktop, check, check_equal, run_tests,  # noqa: E402
-                           wait_for, xdotool)
+from assistive import do_action, find, in_private_session, is_enabled, start_accessible
+from documents import check_dated, order_file, today
+from orderform_e2e import (PRIVATE_CUPSD, Desktop, check, check_equal, run_tests, wait_for,
+                           xdotool)
 
 ORDER_TITLE = "Quendrel Software Order Form (USA)"
 ENTRIES = {
@@ -63,48 +55,6 @@ CHECK_PAYMENT = "Check Enclosed (Payable to 'Quendrel Software')"
 CUSTOMER_KEYS = ["name", "address", "city", "state", "zip", "phone", "email"]
 
 
-def find(root, name, *roles, timeout=10):
-    """The first accessible below root with this name and one of the roles."""
-    def probe():
-        return pyatspi.findDescendant(
-            root, lambda node: node is not None and node.name == name and node.getRole() in roles)
-    return wait_for(probe, timeout, f"an accessible {name!r}", interval=0.1)
-
-
-def program_on_bus(pid):
-    desktop = pyatspi.Registry.getDesktop(0)
-
-    def probe():
-        for application in desktop:
-            if application is not None and application.get_process_id() == pid:
-                return application
-        return None
-    return wait_for(probe, 60, "the program on the accessibility bus", interval=0.1)
-
-
-def do_action(node, action):
-    actions = node.queryAction()
-    names = [actions.getName(i) for i in range(actions.nActions)]
-    check(action in names, f"{node.name!r} offers {names}, not {action!r}")
-    actions.doAction(names.index(action))
-
-
-def is_enabled(node):
-    return node.getState().contains(pyatspi.STATE_ENABLED)
-
-
-def accessibility_bus_ready():
-    """The accessibility bus and its registry answer: asking the registry for
-    the desktop starts both on demand. The program starts only then, so that
-    it never registers with a registry still on its way up."""
-    def probe():
-        try:
-            return pyatspi.Registry.getDesktop(0).childCount >= 0
-        except Exception:  # not up yet
-            return False
-    wait_for(probe, 60, "the accessibility bus", interval=0.1)
-
-
 def focused(root):
     """The accessible below root that has the keyboard focus, as the bus
     tells it now, or None."""
@@ -128,22 +78,17 @@ def description(node):
 
 
 def start_on_the_bus(desktop):
-    """The program started with the accessibility bus ready, and its order
-    window opened: the program on the bus, the order window on the bus and
-    the order window on the X server."""
-    accessibility_bus_ready()
-    program = desktop.start_program(environment={
-        "QT_LINUX_ACCESSIBILITY_ALWAYS_ON": "1",
-        "DBUS_SESSION_BUS_ADDRESS": os.environ["DBUS_SESSION_BUS_ADDRESS"],
-    })
+    """The program started on the accessibility bus, and its order window
+    opened: the program, the order window on the bus and the order window on
+    the X server."""
+    program = start_accessible(desktop)
     main = program.wait_for_window("^Order Form$", timeout=15)
-    application = program_on_bus(program.pid)
     # A menu command would run the modal order window inside the bus call and
     # leave it unanswered: the keyboard opens it instead.
     main.press("ctrl+s")
-    order = find(application, ORDER_TITLE, pyatspi.ROLE_DIALOG, pyatspi.ROLE_FRAME)
+    order = find(program.application, ORDER_TITLE, pyatspi.ROLE_DIALOG, pyatspi.ROLE_FRAME)
     window = program.wait_for_window(r"^Quendrel Software Order Form \(USA\)$")
-    return program, application, order, window
+    return program, program.application, order, window
 
 
 def save_through_the_bus():
@@ -302,5 +247,6 @@ def click_into_the_fields():
 
 
 if __name__ == "__main__":
+    in_private_session()
     run_tests({"save": save_through_the_bus, "keyboard-order": keyboard_order,
                "pointer-fields": click_into_the_fields})

@@ -33,26 +33,13 @@ namespace {
 const QString OrderFileName = QStringLiteral("order.txt");
 const QString PrintJobName = QStringLiteral("Quendrel Software Order Form");
 
-// Each payment method and the option button that offers it.
-struct PaymentOption {
-    model::PaymentMethod method;
-    std::string_view button;
-};
-constexpr std::array<PaymentOption, 6> PaymentOptions{{
-    {model::PaymentMethod::Check, control::CheckOption},
-    {model::PaymentMethod::MoneyOrder, control::MoneyOrderOption},
-    {model::PaymentMethod::Visa, control::VisaOption},
-    {model::PaymentMethod::MasterCard, control::MasterCardOption},
-    {model::PaymentMethod::AmericanExpress, control::AmericanExpressOption},
-    {model::PaymentMethod::Discover, control::DiscoverOption},
-}};
-
 // The customer's entries, in the order of the snapshot's fields.
 constexpr std::array<std::string_view, 10> TextFields{
-    control::NameField,      control::AddressField,        control::CityField,
-    control::StateField,     control::ZipCodeField,        control::PhoneField,
-    control::EmailField,     control::CardholderNameField, control::CardNumberField,
-    control::CardExpiryField};
+    order_control::NameField,       order_control::AddressField,
+    order_control::CityField,       order_control::StateField,
+    order_control::ZipCodeField,    order_control::PhoneField,
+    order_control::EmailField,      order_control::CardholderNameField,
+    order_control::CardNumberField, order_control::CardExpiryField};
 
 // A label that changes while the window is open. Its accessible name says
 // what it is ("Total"); screen readers read what it shows from the description.
@@ -77,23 +64,23 @@ OrderWindow::OrderWindow(QWidget* parent)
     , m_controls(layout::FormBuilder::build(*this, orderWindowForm(), orderWindowControls())) {
     for (int i = 0; i < model::ProductCount; ++i)
         m_products[static_cast<std::size_t>(i)] =
-            &m_controls.require<QCheckBox>(control::ProductBox, i);
-    m_salesTax = &m_controls.require<QCheckBox>(control::SalesTaxBox);
-    for (const PaymentOption& option : PaymentOptions)
+            &m_controls.require<QCheckBox>(order_control::ProductBox, i);
+    m_salesTax = &m_controls.require<QCheckBox>(order_control::SalesTaxBox);
+    for (const order_control::PaymentOption& option : order_control::PaymentOptions)
         m_paymentOptions.push_back(&m_controls.require<QRadioButton>(option.button));
     for (std::string_view name : TextFields)
         m_textFields.push_back(&m_controls.require<QLineEdit>(name));
-    m_cardFields = {&m_controls.require<QLineEdit>(control::CardholderNameField),
-                    &m_controls.require<QLineEdit>(control::CardNumberField),
-                    &m_controls.require<QLineEdit>(control::CardExpiryField)};
-    m_nameField = &m_controls.require<QLineEdit>(control::NameField);
-    m_emailField = &m_controls.require<QLineEdit>(control::EmailField);
-    m_subTotal = &m_controls.require<QLabel>(control::SubTotalAmount);
-    m_salesTaxAmount = &m_controls.require<QLabel>(control::SalesTaxAmount);
-    m_shipping = &m_controls.require<QLabel>(control::ShippingAmount);
-    m_total = &m_controls.require<QLabel>(control::TotalAmount);
-    m_description = &m_controls.require<QLabel>(control::DescriptionBox);
-    m_orderLaterButton = &m_controls.require<QPushButton>(control::OrderLaterButton);
+    m_cardFields = {&m_controls.require<QLineEdit>(order_control::CardholderNameField),
+                    &m_controls.require<QLineEdit>(order_control::CardNumberField),
+                    &m_controls.require<QLineEdit>(order_control::CardExpiryField)};
+    m_nameField = &m_controls.require<QLineEdit>(order_control::NameField);
+    m_emailField = &m_controls.require<QLineEdit>(order_control::EmailField);
+    m_subTotal = &m_controls.require<QLabel>(order_control::SubTotalAmount);
+    m_salesTaxAmount = &m_controls.require<QLabel>(order_control::SalesTaxAmount);
+    m_shipping = &m_controls.require<QLabel>(order_control::ShippingAmount);
+    m_total = &m_controls.require<QLabel>(order_control::TotalAmount);
+    m_description = &m_controls.require<QLabel>(order_control::DescriptionBox);
+    m_orderLaterButton = &m_controls.require<QPushButton>(order_control::OrderLaterButton);
 
     for (QLabel* label : {m_subTotal, m_salesTaxAmount, m_shipping, m_total, m_description})
         label->setAccessibleDescription(label->text());
@@ -128,10 +115,10 @@ void OrderWindow::connectHandlers() {
     for (QLineEdit* field : m_textFields)
         field->installEventFilter(this);
     connect(m_orderLaterButton, &QPushButton::clicked, this, &OrderWindow::orderLater);
-    connect(&m_controls.require<QPushButton>(control::SaveButton), &QPushButton::clicked, this,
-            &OrderWindow::saveToFile);
-    connect(&m_controls.require<QPushButton>(control::PrintButton), &QPushButton::clicked, this,
-            &OrderWindow::printOrderForm);
+    connect(&m_controls.require<QPushButton>(order_control::SaveButton), &QPushButton::clicked,
+            this, &OrderWindow::saveToFile);
+    connect(&m_controls.require<QPushButton>(order_control::PrintButton), &QPushButton::clicked,
+            this, &OrderWindow::printOrderForm);
 }
 
 bool OrderWindow::eventFilter(QObject* watched, QEvent* event) {
@@ -258,7 +245,7 @@ void OrderWindow::enableCardFields() {
 model::PaymentMethod OrderWindow::selectedPaymentMethod() const {
     for (std::size_t i = 0; i < m_paymentOptions.size(); ++i) {
         if (m_paymentOptions[i]->isChecked())
-            return PaymentOptions[i].method;
+            return order_control::PaymentOptions.at(i).method;
     }
     return model::PaymentMethod::Check;
 }

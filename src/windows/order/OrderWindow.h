@@ -3,8 +3,8 @@
 #include "documents/OrderSnapshot.h"
 #include "model/OrderRecord.h"
 #include "model/PaymentMethod.h"
+#include "windows/ModalWindow.h"
 #include "windows/layout/FormControls.h"
-#include "windows/layout/ModalWindow.h"
 
 #include <QPointF>
 #include <QPointer>
@@ -21,7 +21,7 @@ namespace windows::order {
 
 // The window in which the customer builds an order. Each opening is a new
 // window with a new, empty order; closing it discards everything.
-class OrderWindow final : public layout::ModalWindow {
+class OrderWindow final : public ModalWindow {
     Q_OBJECT
 
 public:

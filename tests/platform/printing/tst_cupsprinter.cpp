@@ -62,14 +62,17 @@ private Q_SLOTS:
         QTest::addColumn<int>("lineCount");
         QTest::addColumn<QSizeF>("paper");
         QTest::addColumn<QString>("salesTaxLine");
+        // Every product with tax and a card: a line for each product, besides
+        // the 49 that one product with tax and a card takes.
+        const int longest = 49 + model::ProductCount - 1;
         QTest::addRow("one product, check")
             << QByteArray() << sample::order({0}, false) << 44 << A4Points << QString();
         QTest::addRow("longest form")
-            << QByteArray() << sample::everything(true, model::PaymentMethod::Visa) << 72
+            << QByteArray() << sample::everything(true, model::PaymentMethod::Visa) << longest
             << A4Points << QString();
         QTest::addRow("longest form on Letter")
             << QByteArray("letter") << sample::everything(true, model::PaymentMethod::Discover)
-            << 72 << LetterPoints << QString();
+            << longest << LetterPoints << QString();
         QTest::addRow("worked example")
             << QByteArray() << sample::order({0, 3}, true) << 46 << A4Points
             << QString(6, ' ') + "MO Sales Tax:  $     3.23";
