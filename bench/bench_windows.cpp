@@ -21,7 +21,7 @@
 
 namespace {
 
-namespace control = windows::order::control;
+namespace control = windows::order::order_control;
 
 using windows::order::OrderWindow;
 using windows::shell::AboutWindow;

@@ -34,6 +34,9 @@ function(orderform_add_test name)
     add_executable(${name} ${ARG_UNPARSED_ARGUMENTS})
     target_link_libraries(${name} PRIVATE Qt6::Test orderform_build_settings ${ARG_LIBS})
     target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR}/tests)
+    # The windows' expected layout (tests/support/ExpectedLayout.h reads it).
+    target_compile_definitions(${name} PRIVATE
+        ORDERFORM_EXPECTED_LAYOUT="${PROJECT_SOURCE_DIR}/tests/support/expected-layout.json")
     if(ARG_PRIVATE_CUPS)
         target_link_libraries(${name} PRIVATE Cups::Cups)
     endif()

@@ -49,7 +49,7 @@ games, bundles and utilities. Tick the products you want, fill in your
 name, address and payment details, and watch the sub-total, Missouri sales
 tax, shipping and total update as you click.
 
-The finished order is saved as the plain-text file ORDER.TXT, or printed on
+The finished order is saved as the plain-text file order.txt, or printed on
 the default printer as a paper form to sign and send to Quendrel Software.
 ]])
 

@@ -1,10 +1,13 @@
 #include "platform/desktop/ClassicLook.h"
 #include "platform/desktop/DesktopSession.h"
+#include "platform/system/CommandLine.h"
 #include "windows/shell/SplashWindow.h"
 
 #include <QApplication>
 
 int main(int argc, char* argv[]) {
+    if (const std::optional<int> status = platform::handleCommandLine(argc, argv))
+        return *status;
     platform::QtCommandLine commandLine(argc, argv);
     QApplication app(commandLine.count(), commandLine.arguments());
     platform::applyClassicLook();

@@ -1,7 +1,7 @@
 #include "documents/ValueRules.h"
 
 #include "model/MoneyText.h"
-#include "model/OrderRecord.h"
+#include "model/Totals.h"
 
 #include <array>
 #include <charconv>

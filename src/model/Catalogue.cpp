@@ -15,7 +15,7 @@ struct CatalogueRow {
 };
 
 // clang-format off
-constexpr std::array<CatalogueRow, ProductCount> Rows{{
+constexpr auto Rows = std::to_array<CatalogueRow>({
     {"Tarvo Pairs  $19.95",
      19.95,
      "Tarvo Pairs Registration Fee: $19.95",
@@ -158,8 +158,9 @@ constexpr std::array<CatalogueRow, ProductCount> Rows{{
          "FLICKVU:  View pictures and play sound and video files with one small program. "
          "FLICKVU opens files with the extensions .BMP, .GIF, .JPG, .PCX, .TIF, .WAV, "
          ".MID, .AVI and .MOV, and prints and converts pictures, too. Easy!"},
-}};
+});
 // clang-format on
+static_assert(Rows.size() == ProductCount, "the catalogue needs a row for every product");
 
 bool isProductIndex(int index) {
     return index >= 0 && index < ProductCount;

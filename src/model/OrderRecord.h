@@ -7,9 +7,6 @@
 
 namespace model {
 
-inline constexpr double ShippingCharge = 4;
-inline constexpr double SalesTaxRate = 0.06475;
-
 // The ticks of an order and the amounts computed from them.
 struct OrderRecord {
     std::array<bool, ProductCount> productTicked{};

@@ -147,11 +147,14 @@ private Q_SLOTS:
             << PaymentMethod::MoneyOrder << false << false << 42 << 44;
         QTest::addRow("one product, tax") << PaymentMethod::Check << false << true << 43 << 45;
         QTest::addRow("one product, visa") << PaymentMethod::Visa << false << false << 46 << 48;
+        // A line for each product: one more with every product than with one.
+        const int more = model::ProductCount - 1;
         QTest::addRow("all, tax, master card")
-            << PaymentMethod::MasterCard << true << true << 70 << 72;
+            << PaymentMethod::MasterCard << true << true << 47 + more << 49 + more;
         QTest::addRow("all, tax, amex")
-            << PaymentMethod::AmericanExpress << true << true << 70 << 72;
-        QTest::addRow("all, tax, discover") << PaymentMethod::Discover << true << true << 70 << 72;
+            << PaymentMethod::AmericanExpress << true << true << 47 + more << 49 + more;
+        QTest::addRow("all, tax, discover")
+            << PaymentMethod::Discover << true << true << 47 + more << 49 + more;
     }
 
     void lineCounts() {

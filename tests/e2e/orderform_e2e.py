@@ -16,10 +16,10 @@ test passed or not.
         ...
 
 The program is driven only through the X server with xdotool: key presses,
-typing and clicks at positions inside a window, computed from the twips of
-the window's layout (15 twips to the pixel at 96 dpi). Characters that a US
-keyboard lacks are bound to spare keys before the program starts
-(EXTRA_CHARACTERS), so that typing them never remaps a key under its feet.
+typing, and clicks inside the controls that the accessibility bus reports
+(assistive.py). Characters that a US keyboard lacks are bound to spare keys
+before the program starts (EXTRA_CHARACTERS), so that typing them never
+remaps a key under its feet.
 
 Standard library only; the tests run with the system's /usr/bin/python3.
 """
@@ -260,14 +260,6 @@ class Window:
                            "for them while the program reads the keyboard")
         self.focus()
         self._xdotool("type", "--clearmodifiers", "--delay", 25, text)
-
-    def click(self, x, y):
-        """A left click at pixel (x, y) of the client area."""
-        self._xdotool("mousemove", "--window", self.id, "--sync", x, y)
-        self._xdotool("click", 1)
-
-    def click_twips(self, left, top):
-        self.click(pixels(left), pixels(top))
 
     def click_close_box(self):
         """Clicks the close box at the right end of the title bar."""

@@ -8,83 +8,53 @@ on a private X server. Each scenario is one CTest test:
 The shell windows' own scenarios are in shell_scenarios.py.
 
 Every desktop has a window manager (openbox), so the windows have frames.
+The program's controls are found as assistive tools find them: by their
+accessible names, at the places the accessibility bus reports (assistive.py).
 """
 
 import shlex
 import time
 from pathlib import Path
 
+from assistive import in_private_session, start_accessible
 from documents import (PLACEHOLDERS, check_dated, order_file, print_jobs, printed_form,
                        printed_lines, today)
+from expected_layout import client_size, splash_size_on_1024_by_768
 from orderform_e2e import (DESKTOP_ENTRY, SCREEN_HEIGHT, SCREEN_WIDTH, Desktop, check,
-                           check_equal, pixels, run_tests, wait_for)
+                           check_equal, run_tests, wait_for)
 
 MAIN_TITLE = "^Order Form$"
 ORDER_TITLE = r"^Quendrel Software Order Form \(USA\)$"
 
 
 # ---------------------------------------------------------------------------
-# Where the order window's controls are: rectangles (left, top, width,
-# height) in twips in the window's client area, that is the place of the
-# control in its container plus the container's own place. The panel lies
-# at 120, 120; the catalogue frame at 6000, 240, the payment frame at 240,
-# 3075 and the "Total Due" frame at 2760, 2280.
-
-def in_catalogue(left, top, width, height):
-    return (6000 + left, 240 + top, width, height)
-
+# The order window's controls by their accessible names: a product box's is
+# its caption as shown, an entry field's says what it holds.
 
 PRODUCTS = {
-    0: in_catalogue(240, 1440, 2535, 195),  # Tarvo Pairs  $19.95
-    3: in_catalogue(240, 2160, 3015, 195),  # Tarvo Trio (3 Games)  $29.95
-    4: in_catalogue(240, 240, 1455, 195),  # KUBLO$19.95
+    0: "Tarvo Pairs  $19.95",
+    3: "Tarvo Trio (3 Games)  $29.95",
+    4: "KUBLO$19.95",
 }
-SALES_TAX_BOX = (2760 + 2400, 2280 + 2280, 495, 495)
-MONEY_ORDER = (240 + 240, 3075 + 480, 2052, 252)
-MASTER_CARD = (240 + 240, 3075 + 1440, 1692, 255)
-VISA = (240 + 240, 3075 + 1680, 852, 252)
+SALES_TAX_BOX = "Add Missouri sales tax"
+MONEY_ORDER = "Money Order (U.S.)"
+MASTER_CARD = "Master Card"
+VISA = "VISA"
 FIELDS = {
-    "name": (240, 240, 5655, 285),
-    "address": (240, 480, 5652, 285),
-    "city": (240, 720, 2772, 285),
-    "state": (3000, 720, 1332, 285),
-    "zip": (4320, 720, 1572, 285),
-    "phone": (240, 990, 2772, 285),
-    "email": (3000, 990, 2895, 285),
-    # The card fields lie on the window itself.
-    "card name": (255, 5200, 3372, 285),
-    "card number": (255, 5520, 3372, 285),
-    "card expiry": (3960, 5520, 1572, 285),
+    "name": "Full name",
+    "address": "Address",
+    "city": "City",
+    "state": "State or country",
+    "zip": "ZIP or post code",
+    "phone": "Telephone number",
+    "email": "E-mail address",
+    "card name": "Cardholder name",
+    "card number": "Card number",
+    "card expiry": "Card expiry date",
 }
-SAVE_TO_FILE = (120 + 5880, 120 + 5400, 1692, 372)
-ORDER_LATER = (120 + 7560, 120 + 5400, 1692, 372)
-PRINT_ORDER_FORM = (120 + 5880, 120 + 5760, 3372, 372)
-ORDER_WINDOW_SIZE = (9612, 6516)  # client area
-
-
-def tick(window, box):
-    """Clicks a check box or option button on its square or circle, at the
-    left end of the control and half way down."""
-    left, top, _, height = box
-    window.click_twips(left + 100, top + height // 2)
-
-
-def tick_sales_tax(window):
-    # This one box has its square at the right end of its rectangle.
-    left, top, width, height = SALES_TAX_BOX
-    window.click_twips(left + width - 100, top + height // 2)
-
-
-def click_at(window, box, across, down=0.5):
-    """A click at a point inside a control's rectangle, given as shares of
-    its width and height from its top left corner."""
-    left, top, width, height = box
-    window.click_twips(left + int(width * across), top + int(height * down))
-
-
-def push(window, button):
-    left, top, width, height = button
-    window.click_twips(left + width // 2, top + height // 2)
+SAVE_TO_FILE = "Save to File"
+ORDER_LATER = "Order Later"
+PRINT_ORDER_FORM = "Print Order Form"
 
 
 def check_centred(window, what, screen=(SCREEN_WIDTH, SCREEN_HEIGHT), tolerance=2):
@@ -97,7 +67,8 @@ def check_centred(window, what, screen=(SCREEN_WIDTH, SCREEN_HEIGHT), tolerance=
 
 
 def start_to_main_window(desktop, **options):
-    program = desktop.start_program(**options)
+    """Starts the program on the accessibility bus and waits for its main window."""
+    program = start_accessible(desktop, **options)
     return program, program.wait_for_window(MAIN_TITLE, timeout=30)
 
 
@@ -166,7 +137,7 @@ def saved_file(desktop, program, window, save=None):
     if save:
         save()
     else:
-        push(window, SAVE_TO_FILE)
+        window.push(SAVE_TO_FILE)
     answer(program, "Quendrel Software - ORDER.TXT Saved", "Return")
     files = sorted(path.name for path in desktop.work.iterdir())
     check_equal(files, ["order.txt"], "files in the working folder")
@@ -192,8 +163,8 @@ def start():
         splash = wait_for(lambda: program.visible_windows(), 15, "the splash window")[0]
         shown = time.monotonic()
         check_centred(splash, "the splash window")
-        # 2930 x 1500 twips, frame included, on a 1024 x 768 screen.
-        check_equal(splash.outer_geometry()[2:], (pixels(2930), pixels(1500)),
+        # A size of its own, frame included, on a 1024 x 768 screen.
+        check_equal(splash.outer_geometry()[2:], splash_size_on_1024_by_768(),
                     "splash window size")
 
         main = program.wait_for_window(MAIN_TITLE, timeout=10)
@@ -205,8 +176,7 @@ def start():
         check(main.has_icon(), "the main window has no icon")
 
         order = open_order_window(program, main)
-        check_equal(order.geometry()[2:], tuple(map(pixels, ORDER_WINDOW_SIZE)),
-                    "order window size")
+        check_equal(order.geometry()[2:], client_size("order"), "order window size")
         check_centred(order, "the order window")
         check(not order.has_icon(), "the order window shows an icon")
 
@@ -220,13 +190,13 @@ def save():
 
         type_customer(order, CUSTOMER)
         # VISA enables the card fields; Tab leads from it to the first.
-        tick(order, VISA)
+        order.tick(VISA)
         order.press("Tab")
         fill_in(order, *CARD)
         type_email(order, CUSTOMER["email"])
-        tick(order, PRODUCTS[3])
-        tick(order, PRODUCTS[0])
-        tick_sales_tax(order)
+        order.tick(PRODUCTS[3])
+        order.tick(PRODUCTS[0])
+        order.tick(SALES_TAX_BOX)
 
         date = today()
         content = saved_file(desktop, program, order)
@@ -245,15 +215,15 @@ def print_form():
         order = open_order_window(program, main)
         type_customer(order, CUSTOMER)
         # From "Money Order (U.S.)" Tab leads to the e-mail field.
-        tick(order, MONEY_ORDER)
+        order.tick(MONEY_ORDER)
         order.press("Tab")
         order.type(CUSTOMER["email"])
         for box in (PRODUCTS[0], PRODUCTS[3]):
-            tick(order, box)
-        tick_sales_tax(order)
+            order.tick(box)
+        order.tick(SALES_TAX_BOX)
 
         date = today()
-        push(order, PRINT_ORDER_FORM)
+        order.push(PRINT_ORDER_FORM)
         jobs = wait_for(lambda: print_jobs(desktop), 20, "a print job", interval=0.1)
         time.sleep(1)  # a second job would have shown by now
         check_equal(len(print_jobs(desktop)), 1, "print jobs in the queue")
@@ -280,7 +250,7 @@ def order_later():
         program, main = start_to_main_window(desktop)
         first = open_order_window(program, main)
         start_an_order(first)
-        push(first, ORDER_LATER)
+        first.push(ORDER_LATER)
         first.wait_until_closed()
         check(program.is_running(), "the program ended with the order window")
 
@@ -291,20 +261,20 @@ def order_later():
 
 def start_an_order(window):
     window.type(CUSTOMER["name"])
-    tick(window, PRODUCTS[0])
-    tick_sales_tax(window)
-    tick(window, VISA)
+    window.tick(PRODUCTS[0])
+    window.tick(SALES_TAX_BOX)
+    window.tick(VISA)
 
 
 def check_fresh_order(desktop, program, window):
     """Nothing of an earlier order is left in the window: saving finds
     nothing ticked, and once one product is ticked the file shows the
     prompts and the first payment method."""
-    push(window, SAVE_TO_FILE)
+    window.push(SAVE_TO_FILE)
     answer(program, "Quendrel Software - Data Missing", "Return")
     check_equal(list(desktop.work.iterdir()), [], "files after saving nothing")
 
-    tick(window, PRODUCTS[4])
+    window.tick(PRODUCTS[4])
     date = today()
     content = saved_file(desktop, program, window)
     check_dated(content, lambda day: order_file(
@@ -314,37 +284,39 @@ def check_fresh_order(desktop, program, window):
 
 
 def mouse_only():
-    """A whole order put together with the mouse: boxes clicked away from
-    their squares and captions, each field clicked into and typed over, with
-    no key to select its prompt. The desktop speaks German: the amounts and
-    the date in ORDER.TXT stay as they are everywhere."""
+    """A whole order put together with the mouse: boxes clicked towards the
+    far end of what the accessibility bus reports for them (square and
+    caption), each field clicked into and typed over, with no key to select
+    its prompt. The desktop speaks German: the amounts and the date in
+    ORDER.TXT stay as they are everywhere."""
     with Desktop("mouse-only") as desktop:
         program, main = start_to_main_window(
             desktop, environment={"LANG": "de_DE.UTF-8", "LC_ALL": "de_DE.UTF-8"})
         order = open_order_window(program, main)
-        click_at(order, PRODUCTS[3], 0.9)
-        click_at(order, PRODUCTS[0], 0.95, 0.8)
-        click_at(order, SALES_TAX_BOX, 0.4)
-        click_at(order, MASTER_CARD, 0.9)
+        order.click_at(PRODUCTS[3], 0.9)
+        order.click_at(PRODUCTS[0], 0.95, 0.8)
+        order.click_at(SALES_TAX_BOX, 0.4)
+        order.click_at(MASTER_CARD, 0.9)
         entries = {"name": "Ana Lima", "address": "12 Elm St", "city": "Joplin", "state": "MO",
                    "zip": "64801", "phone": "417-555-0142", "email": "ana@example.com",
                    "card name": "ANA LIMA", "card number": "5500 0000 0000 0004",
                    "card expiry": "11/28"}
         for field, text in entries.items():
-            click_at(order, FIELDS[field], 0.6)
+            order.click_at(FIELDS[field], 0.6)
             order.type(text)
 
         date = today()
         content = saved_file(desktop, program, order,
-                             save=lambda: click_at(order, SAVE_TO_FILE, 0.2, 0.3))
+                             save=lambda: order.click_at(SAVE_TO_FILE, 0.2, 0.3))
         check_against_file(content, "mouse-order.txt", date)
 
 
 def keyboard_only():
     """A whole order put together from the keyboard from the moment the
     order window opens: typing, Enter from field to field, the arrow keys in
-    the payment group, Tab and Space for the boxes, Enter on "Save to File".
-    The desktop speaks Turkish."""
+    the payment group, Tab to each box as the accessibility bus follows the
+    focus and Space on it, Enter on "Save to File". The desktop speaks
+    Turkish."""
     with Desktop("keyboard-only") as desktop:
         program, main = start_to_main_window(
             desktop, environment={"LANG": "tr_TR.UTF-8", "LC_ALL": "tr_TR.UTF-8"})
@@ -358,14 +330,15 @@ def keyboard_only():
         # Enter in the last card field led to the disk size; then the e-mail.
         order.press("Tab")
         order.type("tomas@example.com")
-        # Products 0, 2, 1, 3: tick the first and the fourth.
-        order.press("Tab", "space", "Tab", "Tab", "Tab", "space")
-        # Products 4 to 6, then the sales-tax box.
-        order.press("Tab", "Tab", "Tab", "Tab", "space")
-        # Products 7 to 23, then "Save to File", pressed with Enter.
+        for box in (PRODUCTS[0], PRODUCTS[3], SALES_TAX_BOX):
+            order.tab_to(box)
+            order.press("space")
+
+        def save():
+            order.tab_to(SAVE_TO_FILE)
+            order.press("Return")
         date = today()
-        content = saved_file(desktop, program, order,
-                             save=lambda: order.press(*["Tab"] * 18, "Return"))
+        content = saved_file(desktop, program, order, save=save)
         check_against_file(content, "keyboard-order.txt", date)
 
 
@@ -410,8 +383,8 @@ def desktop_entry():
         check(command, f"no Exec line in {DESKTOP_ENTRY}")
         program, main = start_to_main_window(desktop, command=command, cwd=desktop.work)
         order = open_order_window(program, main)
-        tick(order, PRODUCTS[4])
-        push(order, SAVE_TO_FILE)
+        order.tick(PRODUCTS[4])
+        order.push(SAVE_TO_FILE)
         answer(program, "Quendrel Software - ORDER.TXT Saved", "Return")
         check_equal(sorted(p.name for p in desktop.home.iterdir()), ["order.txt"],
                     "files in the home folder")
@@ -419,6 +392,7 @@ def desktop_entry():
 
 
 if __name__ == "__main__":
+    in_private_session()
     run_tests({
         "start": start,
         "save": save,

@@ -6,16 +6,15 @@ is one CTest test:
     shell_scenarios.py about | close-main | large-text
 """
 
-from orderform_e2e import (Desktop, TestFailure, check, check_equal, pixels, run_tests,
-                           wait_for)
-from scenarios import (MONEY_ORDER, ORDER_LATER, PRINT_ORDER_FORM, SAVE_TO_FILE, VISA,
-                       check_centred, in_catalogue, open_order_window, push,
-                       start_to_main_window)
+import pyatspi
+
+from assistive import in_private_session
+from expected_layout import client_size, face_colour
+from orderform_e2e import Desktop, TestFailure, check, check_equal, run_tests, wait_for
+from scenarios import (ORDER_LATER, PRINT_ORDER_FORM, SAVE_TO_FILE, check_centred,
+                       open_order_window, start_to_main_window)
 
 ABOUT_TITLE = "^ About Order Form$"
-ABOUT_OK = (360, 360, 732, 492)  # in the About window
-# Client areas at 96 dpi, in pixels: the main window's includes its menu bar.
-SIZES_AT_96_DPI = {"main": (525, 358), "order": (641, 434), "about": (251, 263)}
 
 
 def about():
@@ -36,7 +35,7 @@ def about():
         window = program.wait_for_window(ABOUT_TITLE)
         check_centred(window, "the About window")
         check(window.has_icon(), "the About window has no icon")
-        push(window, ABOUT_OK)
+        window.push("OK")
         window.wait_until_closed()
         check(program.is_running() and main.is_visible(), "the main window went with the About")
         main.press("ctrl+a")
@@ -51,32 +50,13 @@ def close_main():
         check_equal(program.wait_for_end(), 0, "exit status")
 
 
-# Controls whose captions come closest to their edges, as (left, top, width,
-# height) in twips in the client area, with their face colours.
+# Controls whose captions come closest to their edges: the order window's
+# buttons, its product boxes and payment and disk-size options, and the About
+# window's web address.
 GREY = (192, 192, 192)
-ORDER_CAPTIONS = {
-    "Save to File": (SAVE_TO_FILE, GREY),
-    "Order Later": (ORDER_LATER, GREY),
-    "Print Order Form": (PRINT_ORDER_FORM, (0, 255, 0)),
-}
-# Products 4, 17 and 20 reach 12 or 15 twips under their right-hand
-# neighbours; only what they show of themselves counts.
-ORDER_BOXES = {f"product {index}": in_catalogue(*place) for index, place in {
-    4: (240, 240, 1440, 195), 5: (1680, 240, 1575, 240), 12: (240, 480, 3015, 240),
-    17: (240, 960, 1680, 195), 19: (1920, 960, 1215, 195), 0: (240, 1440, 2535, 195),
-    1: (240, 1680, 2655, 225), 20: (240, 3120, 1680, 240), 21: (1920, 3120, 1332, 240),
-    11: (240, 2400, 2535, 195), 23: (240, 2640, 2535, 195)}.items()}
-ORDER_BOXES.update({"VISA": VISA, "Money Order": MONEY_ORDER,
-                    "American Express": (240 + 240, 3075 + 960, 2052, 252),
-                    "Master Card": (240 + 240, 3075 + 1440, 1692, 255),
-                    "Discover": (240 + 240, 3075 + 1200, 1335, 255)})
-ABOUT_CAPTIONS = {"web address": ((480, 3120, 2892, 492), (255, 255, 0))}
-
-
-def _on_screen(twips_from, twips_to, scale):
-    """A control's edges in twips as screen pixels: Qt rounds them to its own
-    pixels, which the scale factor then enlarges."""
-    return round(pixels(twips_from) * scale), round(pixels(twips_to) * scale)
+ORDER_BUTTONS = (SAVE_TO_FILE, ORDER_LATER, PRINT_ORDER_FORM)
+ORDER_FRAMES_WITH_BOXES = ("Click on box to order . . .", "Payment Method", "Disk Size")
+ABOUT_BUTTONS = ("www.quendrel.example",)
 
 
 def _differs(colour, other):
@@ -94,14 +74,13 @@ def _ink(picture, columns, rows, back):
     return None
 
 
-def _cut_off_captions(picture, scale, buttons, boxes):
+def _cut_off_captions(picture, bevel, buttons, boxes):
     """The captions that reach their controls' edges, or None while the
-    window is still being painted (a face not in its colour yet)."""
+    window is still being painted (a face not in its colour yet). Places are
+    (left, top, width, height) in the picture."""
     found = []
-    bevel = round(2 * scale)
     for name, ((left, top, width, height), face) in buttons.items():
-        x0, x1 = _on_screen(left, left + width, scale)
-        y0, y1 = _on_screen(top, top + height, scale)
+        x0, x1, y0, y1 = left, left + width, top, top + height
         middle = range((y0 + y1) // 2 - bevel, (y0 + y1) // 2 + bevel)
         for columns in (range(x0 + bevel + 1, x0 + bevel + 3),
                         range(x1 - bevel - 3, x1 - bevel - 1)):
@@ -110,8 +89,7 @@ def _cut_off_captions(picture, scale, buttons, boxes):
             if ink := _ink(picture, columns, middle, face):
                 found.append(f"{name!r} at {ink}")
     for name, (left, top, width, height) in boxes.items():
-        x0, x1 = _on_screen(left, left + width, scale)
-        y0, y1 = _on_screen(top, top + height, scale)
+        x0, x1, y0, y1 = left, left + width, top, top + height
         if _differs(picture.colour(x1 - 2, y0 + 1), GREY):
             return None
         if ink := _ink(picture, range(x1 - 3, x1 - 1), range(y0 + 1, y1 - 1), GREY):
@@ -119,17 +97,25 @@ def _cut_off_captions(picture, scale, buttons, boxes):
     return found
 
 
-def check_captions_whole(window, scale, buttons, boxes=None):
+def check_captions_whole(window, window_name, buttons, frames=()):
     """A caption cut off by its control's edge leaves its ink up to that
     edge. A push button's caption must stop short of the bevel, inside which
     a few columns stay the bare face; a check box's or option button's must
-    stop short of its right edge. Pictures are taken until one shows the
-    window painted and no caption cut off, for ten seconds at most."""
+    stop short of the right edge of what the accessibility bus reports for
+    it (its square and caption with a margin, which its own edge would cut).
+    Pictures are taken until one shows the window painted and no caption cut
+    off, for ten seconds at most."""
+    places = {name: (window.in_picture(window.control(name, pyatspi.ROLE_PUSH_BUTTON)),
+                     face_colour(window_name, name)) for name in buttons}
+    boxes = {node.name: window.in_picture(node) for frame in frames
+             for node in window.controls(lambda node: node.getRole() in (
+                 pyatspi.ROLE_CHECK_BOX, pyatspi.ROLE_RADIO_BUTTON), within=frame)}
+    bevel = round(2 * window.scale())
     findings = []
 
     def whole():
         nonlocal findings
-        findings = _cut_off_captions(window.picture(), scale, buttons, boxes or {})
+        findings = _cut_off_captions(window.picture(), bevel, places, boxes)
         return findings == []
     try:
         wait_for(whole, 10, "a picture", interval=0.1)
@@ -148,8 +134,8 @@ def large_text():
         # Qt places windows in its own pixels, 2.5 screen pixels each.
         tolerance = 3
 
-        def check_scaled(window, name):
-            width, height = SIZES_AT_96_DPI[name]
+        def check_scaled(window, name, size):
+            width, height = size
             actual = window.geometry()[2:]
             # The main window's menu bar is as high as its font at that
             # resolution, which may round to a pixel less or more.
@@ -158,21 +144,27 @@ def large_text():
                   f"the {name} window is {actual}, not 2.5 times {width} x {height}")
             check_centred(window, f"the {name} window", screen, tolerance)
 
-        check_scaled(main, "main")
+        # The main window's client area lies below its menu bar, which the
+        # bus reports in Qt's own pixels, those of 96 dpi.
+        menu_bar = main.extents(
+            main.controls(lambda node: node.getRole() == pyatspi.ROLE_MENU_BAR)[0])
+        width, height = client_size("main")
+        check_scaled(main, "main", (width, height + menu_bar[3]))
         order = open_order_window(program, main)
-        check_scaled(order, "order")
-        check_captions_whole(order, 2.5, ORDER_CAPTIONS, ORDER_BOXES)
+        check_scaled(order, "order", client_size("order"))
+        check_captions_whole(order, "order", ORDER_BUTTONS, ORDER_FRAMES_WITH_BOXES)
         order.press("alt+F4")
         order.wait_until_closed()
         main.press("ctrl+a")
         about_window = program.wait_for_window(ABOUT_TITLE)
-        check_scaled(about_window, "about")
+        check_scaled(about_window, "about", client_size("about"))
         # The focus rectangle goes to OK, away from the web address.
         about_window.press("Tab")
-        check_captions_whole(about_window, 2.5, ABOUT_CAPTIONS)
+        check_captions_whole(about_window, "about", ABOUT_BUTTONS)
 
 
 if __name__ == "__main__":
+    in_private_session()
     run_tests({
         "about": about,
         "close-main": close_main,

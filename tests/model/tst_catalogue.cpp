@@ -203,7 +203,7 @@ private Q_SLOTS:
         QVERIFY_THROWS_EXCEPTION(std::out_of_range, productPrice(ProductCount));
         QVERIFY_THROWS_EXCEPTION(std::out_of_range, productPrice(-1));
         QVERIFY_THROWS_EXCEPTION(std::out_of_range, feeLine(ProductCount));
-        QVERIFY_THROWS_EXCEPTION(std::out_of_range, productCaption(24));
+        QVERIFY_THROWS_EXCEPTION(std::out_of_range, productCaption(ProductCount));
     }
 };
 

@@ -5,6 +5,7 @@ dpkg-deb shows them, and the files it unpacks to. Each step is one CTest test:
     check_package.py control-fields | file-list | unpack | unpacked-files
 """
 
+import gzip
 import os
 import shutil
 import subprocess
@@ -13,6 +14,7 @@ import xml.etree.ElementTree as ElementTree
 from pathlib import Path
 
 sys.path.insert(0, str(Path(__file__).resolve().parents[1] / "e2e"))
+from installed_files import help_options  # noqa: E402
 from orderform_e2e import check, check_equal, run_tests  # noqa: E402
 
 PACKAGE = Path(os.environ["ORDERFORM_PACKAGE"])
@@ -120,6 +122,12 @@ def unpacked_files():
     metadata = ElementTree.parse(ROOT / f"usr/share/metainfo/{APP_ID}.metainfo.xml")
     check_equal(metadata.find("releases/release").get("version"), VERSION,
                 "the latest release in the AppStream metadata")
+
+    # The manual page's OPTIONS list every option the program's help lists.
+    manual = gzip.decompress((ROOT / "usr/share/man/man1/orderform.1.gz").read_bytes()).decode()
+    options = manual.partition("\n.SH OPTIONS\n")[2].partition("\n.SH ")[0]
+    missing = [option for option in help_options() if option.replace("-", "\\-") not in options]
+    check(not missing, f"the manual page's OPTIONS do not list {missing}")
 
 
 if __name__ == "__main__":

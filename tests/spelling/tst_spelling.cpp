@@ -3,6 +3,7 @@
 #include "platform/desktop/ClassicLook.h"
 #include "platform/desktop/DisplayText.h"
 #include "platform/help/HelpViewer.h"
+#include "platform/system/CommandLine.h"
 #include "support/FakeDisplayInfo.h"
 #include "support/FakeMessageBoxes.h"
 #include "support/FakePrinter.h"
@@ -136,6 +137,17 @@ private Q_SLOTS:
         QTextDocument page;
         page.setHtml(QString::fromUtf8(guide.readAll()));
         texts << page.toPlainText() << page.metaInformation(QTextDocument::DocumentTitle);
+        expectNoMisspelling(texts);
+    }
+
+    void commandLine() {
+        QStringList texts;
+        for (QByteArray argument : {"--help", "--version", "--unknown"}) {
+            std::array<char*, 1> arguments{argument.data()};
+            const auto answer = platform::answerCommandLine(arguments);
+            QVERIFY(answer);
+            texts << QString::fromStdString(answer->output) << QString::fromStdString(answer->error);
+        }
         expectNoMisspelling(texts);
     }
 

@@ -13,7 +13,7 @@
 #include <QTest>
 #include <memory>
 
-namespace control = windows::order::control;
+namespace control = windows::order::order_control;
 
 // The object name of a control of the order window, as focusName() gives it.
 inline QString nameOf(std::string_view name, int index = -1) {
@@ -53,32 +53,13 @@ public:
     QCheckBox* product(int index) const { return find<QCheckBox>(control::ProductBox, index); }
     QCheckBox* salesTaxBox() const { return find<QCheckBox>(control::SalesTaxBox); }
     QRadioButton* payment(model::PaymentMethod method) const {
-        return find<QRadioButton>(optionFor(method));
+        return find<QRadioButton>(control::optionFor(method));
     }
     QRadioButton* diskSizeOption() const { return find<QRadioButton>(control::DiskSizeOption); }
     QPushButton* button(std::string_view name) const { return find<QPushButton>(name); }
     QString caption(std::string_view label) const { return find<QLabel>(label)->text(); }
     static QString focusName() {
         return QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : QString();
-    }
-
-    // The option button that offers a payment method.
-    static std::string_view optionFor(model::PaymentMethod method) {
-        switch (method) {
-        case model::PaymentMethod::Check:
-            return control::CheckOption;
-        case model::PaymentMethod::MoneyOrder:
-            return control::MoneyOrderOption;
-        case model::PaymentMethod::Visa:
-            return control::VisaOption;
-        case model::PaymentMethod::MasterCard:
-            return control::MasterCardOption;
-        case model::PaymentMethod::AmericanExpress:
-            return control::AmericanExpressOption;
-        case model::PaymentMethod::Discover:
-            return control::DiscoverOption;
-        }
-        return {};
     }
 
     // A click in the middle of a control, where a person would click it.

@@ -9,6 +9,7 @@
 #include <QStandardPaths>
 #include <QString>
 #include <QStringList>
+#include <QTemporaryDir>
 #include <QXmlStreamReader>
 #include <algorithm>
 #include <cups/cups.h>
@@ -79,6 +80,50 @@ inline bool runCommand(const QString& program, const QStringList& arguments) {
            process.exitCode() == 0;
 }
 
+// A scheduler of the test's own (private-cupsd in a scratch folder), for a
+// test that stops it; the queues are given as private-cupsd takes them. It is
+// stopped at the latest when it goes.
+//
+//     privatecups::Scheduler scheduler({"form:default:a4"});
+//     QVERIFY(scheduler.isRunning());
+//     privatecups::useServer(scheduler.server());
+//     QVERIFY(scheduler.stop());
+class Scheduler final {
+public:
+    explicit Scheduler(const QStringList& queues) {
+        m_running = m_scratch.isValid() &&
+                    run(QStringList{"start", folder(), QString::fromUtf8(server())} + queues);
+    }
+    ~Scheduler() { stop(); }
+    Scheduler(const Scheduler&) = delete;
+    Scheduler& operator=(const Scheduler&) = delete;
+
+    bool isRunning() const { return m_running; }
+    QByteArray server() const { return m_scratch.filePath(QStringLiteral("cupsd.sock")).toUtf8(); }
+
+    bool stop() {
+        if (m_running)
+            m_running = !run({QStringLiteral("stop"), folder()});
+        return !m_running;
+    }
+
+private:
+    QString folder() const { return m_scratch.filePath(QStringLiteral("scheduler")); }
+
+    static bool run(const QStringList& arguments) {
+        QProcess script;
+        script.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        script.start(QStringLiteral("bash"),
+                     QStringList{fixtureFile(QStringLiteral("private-cupsd"))} + arguments);
+        // The script gives a slow machine two minutes to start the scheduler.
+        return script.waitForFinished(150000) && script.exitStatus() == QProcess::NormalExit &&
+               script.exitCode() == 0;
+    }
+
+    QTemporaryDir m_scratch;
+    bool m_running = false;
+};
+
 inline QString documentPath(int jobId, int document = 1) {
     return QStringLiteral("%1/d%2-%3")
         .arg(qEnvironmentVariable("ORDERFORM_TEST_CUPS_SPOOL"))
@@ -92,6 +137,7 @@ struct Job {
     QString title;
     ipp_jstate_t state = IPP_JSTATE_PENDING;
     int documents = 0; // kept in the spool folder
+    int priority = 0;
 };
 
 // The scheduler's jobs after job `afterId`, in every state, oldest first.
@@ -102,8 +148,12 @@ inline QList<Job> jobsAfter(int afterId = 0) {
     for (int i = 0; i < count; ++i) {
         if (list[i].id <= afterId)
             continue;
-        Job job{list[i].id, QString::fromUtf8(list[i].dest), QString::fromUtf8(list[i].title),
-                list[i].state, 0};
+        Job job{list[i].id,
+                QString::fromUtf8(list[i].dest),
+                QString::fromUtf8(list[i].title),
+                list[i].state,
+                0,
+                list[i].priority};
         while (QFile::exists(documentPath(job.id, job.documents + 1)))
             ++job.documents;
         jobs << job;

@@ -3,12 +3,13 @@
 #include "documents/OrderSnapshot.h"
 #include "model/Totals.h"
 
-#include <initializer_list>
+#include <numeric>
+#include <vector>
 
 // Orders as the order window would show them after the customer's clicks.
 namespace sample {
 
-inline documents::OrderSnapshot order(std::initializer_list<int> products, bool salesTax,
+inline documents::OrderSnapshot order(const std::vector<int>& products, bool salesTax,
                                       model::PaymentMethod payment = model::PaymentMethod::Check) {
     model::OrderRecord record;
     for (int index : products)
@@ -28,10 +29,11 @@ inline documents::OrderSnapshot order(std::initializer_list<int> products, bool 
     return snapshot;
 }
 
+// Every product of the catalogue.
 inline documents::OrderSnapshot everything(bool salesTax, model::PaymentMethod payment) {
-    return order(
-        {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18, 19, 20, 21, 22, 23},
-        salesTax, payment);
+    std::vector<int> products(model::ProductCount);
+    std::iota(products.begin(), products.end(), 0);
+    return order(products, salesTax, payment);
 }
 
 } // namespace sample

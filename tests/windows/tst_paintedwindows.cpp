@@ -1,15 +1,12 @@
 #include "platform/desktop/ClassicLook.h"
-#include "platform/desktop/Twips.h"
-#include "support/FakeDisplayInfo.h"
-#include "support/TopLevelWindows.h"
-#include "windows/order/OrderWindow.h"
-#include "windows/shell/AboutWindow.h"
-#include "windows/shell/MainWindow.h"
+#include "support/ExpectedLayout.h"
+#include "support/ProgramWindows.h"
+#include "windows/order/OrderWindowControls.h"
+#include "windows/shell/AboutWindowControls.h"
 #include "windows/shell/MainWindowControls.h"
-#include "windows/shell/SplashWindow.h"
+#include "windows/shell/SplashWindowControls.h"
 
 #include <QTest>
-#include <memory>
 
 namespace {
 
@@ -49,56 +46,10 @@ QString coloursIn(const QImage& image, QRect region) {
     return shown.join(QLatin1String(", "));
 }
 
-// The four windows, each shown and painted at 96 dpi; `inactive` puts
-// another window in front first.
-class PaintedWindows final {
-public:
-    PaintedWindows()
-        : m_display({1024, 768}, 24) {
-        m_splash = windows::shell::SplashWindow::start();
-        m_main = std::make_unique<windows::shell::MainWindow>();
-        m_about = std::make_unique<windows::shell::AboutWindow>(m_main.get());
-        m_order = std::make_unique<windows::order::OrderWindow>(m_main.get());
-    }
-    ~PaintedWindows() { deleteTopLevelWindows<windows::shell::SplashWindow>(); }
-    PaintedWindows(const PaintedWindows&) = delete;
-    PaintedWindows& operator=(const PaintedWindows&) = delete;
-
-    // The client area of the window as it paints itself, active or not.
-    QImage picture(const QString& name, bool active) {
-        QWidget* window = windowNamed(name);
-        window->show();
-        if (!QTest::qWaitForWindowExposed(window))
-            return {};
-        QWidget* front = active ? window : &m_otherWindow;
-        front->show();
-        front->activateWindow();
-        if (!QTest::qWaitForWindowActive(front))
-            return {};
-        if (window->isActiveWindow() != active)
-            return {};
-        QWidget* client = name == "main" ? m_main->centralWidget() : window;
-        return client->grab().toImage();
-    }
-
-private:
-    QWidget* windowNamed(const QString& name) const {
-        if (name == "order")
-            return m_order.get();
-        if (name == "main")
-            return m_main.get();
-        if (name == "about")
-            return m_about.get();
-        return m_splash;
-    }
-
-    FakeDisplayInfo m_display;
-    QWidget m_otherWindow; // another program's, say
-    windows::shell::SplashWindow* m_splash = nullptr;
-    std::unique_ptr<windows::shell::MainWindow> m_main;
-    std::unique_ptr<windows::shell::AboutWindow> m_about;
-    std::unique_ptr<windows::order::OrderWindow> m_order;
-};
+// A part of a control's place, in twips from its top left corner.
+QRect part(QRect place, int left, int top, int width, int height) {
+    return {place.left() + left, place.top() + top, width, height};
+}
 
 } // namespace
 
@@ -107,7 +58,8 @@ Q_DECLARE_METATYPE(Look)
 // The windows as painted, not as asked for: backgrounds of panels, frames and
 // filled labels, the colours of coloured captions, alignment, wrapping,
 // borders and the tax box's square, with the window active and inactive.
-// Regions are in twips of the window's client area, written out here.
+// Regions are parts of the controls' places in the expected layout, in twips
+// of the window's client area.
 class PaintedWindowsTest final : public QObject {
     Q_OBJECT
 
@@ -135,48 +87,91 @@ private Q_SLOTS:
             }
         };
         using enum Look;
-        // The order window
-        row("window's edge", "order", {15, 15, 90, 90}, grey, Filled);
-        row("panel between controls", "order", {300, 2190, 5400, 60}, grey, Filled);
-        row("description box", "order", {300, 1380, 5500, 720}, white, Filled);
-        row("description box's border", "order", {240, 1380, 15, 720}, white, Lacks);
-        row("comments note", "order", {300, 5895, 400, 360}, white, Filled);
-        row("comments note's red text", "order", {240, 5880, 5655, 390}, red, Shows);
-        row("comments note centred", "order", {255, 5895, 600, 360}, red, Lacks);
-        row("total due caption", "order", {2760, 2280, 1500, 180}, QColor(0, 0, 255), Shows);
-        row("catalogue caption", "order", {6000, 240, 3000, 180}, QColor(0, 0, 192), Shows);
-        row("payment caption", "order", {240, 3075, 2000, 180}, QColor(0, 0, 192), Shows);
-        row("total due frame inside", "order", {2820, 4980, 2900, 60}, grey, Filled);
-        row("sub-total amount", "order", {4800, 2760, 855, 255}, black, Shows);
-        row("sub-total right-aligned", "order", {4800, 2760, 360, 255}, black, Lacks);
-        row("shipping amount in red", "order", {4800, 3600, 870, 330}, red, Shows);
-        row("sales-tax prompt", "order", {2880, 4560, 2295, 240}, QColor(128, 0, 0), Shows);
-        row("sales-tax prompt wraps", "order", {2880, 4800, 2295, 255}, QColor(128, 0, 0), Shows);
-        row("tax box's square on the right", "order", {5415, 4560, 240, 495}, white, Shows);
-        row("tax box's left part", "order", {5175, 4575, 180, 465}, white, Lacks);
-        row("print button's face", "order", {6060, 5940, 600, 240}, QColor(0, 255, 0), Filled);
-        row("save button's face", "order", {6060, 5580, 300, 240}, grey, Filled);
-        row("disabled card field", "order", {3300, 5250, 300, 180}, white, Filled);
-        row("product caption", "order", {6240, 1680, 2535, 195}, black, Shows);
+        namespace order = windows::order::order_control;
+        namespace about = windows::shell::about_control;
+        const expected::Window& orderWindow = expected::window("order");
+        const auto inOrder = [&orderWindow](std::string_view name, int index = -1) {
+            return orderWindow.inClientArea(name, index);
+        };
+        const QRect panel = inOrder(order::OrderPanel);
+        const QRect description = inOrder(order::DescriptionBox);
+        const QRect comments = inOrder(order::CommentsNote);
+        const QRect totalDue = inOrder(order::TotalDueFrame);
+        const QRect subTotal = inOrder(order::SubTotalAmount);
+        const QRect prompt = inOrder(order::SalesTaxPrompt);
+        const QRect taxBox = inOrder(order::SalesTaxBox);
+        const QRect cardholder = inOrder(order::CardholderNameField);
+        row("window's edge", "order", {15, 15, panel.left() - 30, panel.top() - 30}, grey, Filled);
+        row("panel between controls", "order",
+            {description.left() + 60, description.bottom() + 16, 5400, 60}, grey, Filled);
+        row("description box", "order", part(description, 60, 60, 5500, 720), white, Filled);
+        row("description box's border", "order", part(description, 0, 60, 15, 720), white, Lacks);
+        row("comments note", "order", part(comments, 60, 15, 400, 360), white, Filled);
+        row("comments note's red text", "order", comments, red, Shows);
+        row("comments note centred", "order", part(comments, 15, 15, 600, 360), red, Lacks);
+        row("total due caption", "order", part(totalDue, 0, 0, 1500, 180), QColor(0, 0, 255),
+            Shows);
+        row("catalogue caption", "order", part(inOrder(order::CatalogueFrame), 0, 0, 3000, 180),
+            QColor(0, 0, 192), Shows);
+        row("payment caption", "order", part(inOrder(order::PaymentFrame), 0, 0, 2000, 180),
+            QColor(0, 0, 192), Shows);
+        row("total due frame inside", "order",
+            part(totalDue, 60, totalDue.height() - 140, 2900, 60), grey, Filled);
+        row("sub-total amount", "order", subTotal, black, Shows);
+        row("sub-total right-aligned", "order", part(subTotal, 0, 0, 360, subTotal.height()), black,
+            Lacks);
+        row("shipping amount in red", "order", inOrder(order::ShippingAmount), red, Shows);
+        row("sales-tax prompt", "order", part(prompt, 0, 0, prompt.width(), 240), QColor(128, 0, 0),
+            Shows);
+        row("sales-tax prompt wraps", "order", part(prompt, 0, 240, prompt.width(), 255),
+            QColor(128, 0, 0), Shows);
+        row("tax box's square on the right", "order",
+            part(taxBox, taxBox.width() - 240, 0, 240, taxBox.height()), white, Shows);
+        row("tax box's left part", "order", part(taxBox, 15, 15, 180, taxBox.height() - 30), white,
+            Lacks);
+        row("print button's face", "order", part(inOrder(order::PrintButton), 60, 60, 600, 240),
+            QColor(0, 255, 0), Filled);
+        row("save button's face", "order", part(inOrder(order::SaveButton), 60, 60, 300, 240), grey,
+            Filled);
+        row("disabled card field", "order",
+            part(cardholder, cardholder.width() - 327, 50, 300, 180), white, Filled);
+        row("product caption", "order", inOrder(order::ProductBox, 0), black, Shows);
         // The main window, below its menu bar
-        row("main window", "main", {30, 30, 300, 180}, white, Filled);
-        row("introduction", "main", {360, 240, 7212, 600}, black, Shows);
-        row("introduction wraps", "main", {360, 3000, 7212, 1500}, black, Shows);
+        const QRect introduction =
+            expected::window("main").inClientArea(windows::shell::main_control::IntroductionText);
+        row("main window", "main", {30, 30, introduction.left() - 60, introduction.top() - 60},
+            white, Filled);
+        row("introduction", "main", part(introduction, 0, 0, introduction.width(), 600), black,
+            Shows);
+        row("introduction wraps", "main", part(introduction, 0, 2760, introduction.width(), 1500),
+            black, Shows);
         // The About window
-        row("about window", "about", {15, 15, 300, 300}, navy, Filled);
-        row("title transparent", "about", {1320, 360, 120, 204}, navy, Filled);
-        row("title in cyan", "about", {1320, 360, 1284, 204}, cyan, Shows);
-        row("edition's own background", "about", {1404, 840, 120, 192}, QColor(64, 0, 64), Filled);
-        row("edition in yellow", "about", {1404, 840, 1212, 192}, yellow, Shows);
-        row("contact box", "about", {420, 1980, 300, 300}, white, Filled);
-        row("contact box's border", "about", {360, 2000, 15, 900}, white, Lacks);
-        row("contact text", "about", {360, 1920, 3075, 1050}, black, Shows);
-        row("web address button's face", "about", {600, 3135, 2700, 30}, yellow, Filled);
-        row("OK button's face", "about", {420, 420, 120, 360}, grey, Filled);
+        const expected::Window& aboutWindow = expected::window("about");
+        const QRect ok = aboutWindow.inClientArea(about::OkButton);
+        const QRect title = aboutWindow.inClientArea(about::TitleLabel);
+        const QRect edition = aboutWindow.inClientArea(about::EditionLabel);
+        const QRect contact = aboutWindow.inClientArea(about::ContactBox);
+        row("about window", "about", {15, 15, ok.left() - 60, ok.top() - 60}, navy, Filled);
+        row("title transparent", "about", part(title, 0, 0, 120, title.height()), navy, Filled);
+        row("title in cyan", "about", title, cyan, Shows);
+        row("edition's own background", "about", part(edition, 0, 0, 120, edition.height()),
+            QColor(64, 0, 64), Filled);
+        row("edition in yellow", "about", edition, yellow, Shows);
+        row("contact box", "about", part(contact, 60, 60, 300, 300), white, Filled);
+        row("contact box's border", "about", part(contact, 0, 80, 15, 900), white, Lacks);
+        row("contact text", "about", contact, black, Shows);
+        row("web address button's face", "about",
+            part(aboutWindow.inClientArea(about::WebAddressButton), 120, 15, 2700, 30), yellow,
+            Filled);
+        row("OK button's face", "about", part(ok, 60, 60, 120, 360), grey, Filled);
         // The splash window
-        row("splash window", "splash", {15, 15, 90, 1400}, QColor(0, 0, 192), Filled);
-        row("splash text in red", "splash", {120, 120, 2655, 1095}, red, Shows);
-        row("splash text transparent", "splash", {2400, 120, 375, 300}, QColor(0, 0, 192), Filled);
+        const QRect starting =
+            expected::window("splash").inClientArea(windows::shell::splash_control::StartingText);
+        const QColor blue(0, 0, 192);
+        row("splash window", "splash", {15, 15, starting.left() - 30, 1400}, blue, Filled);
+        row("splash text in red", "splash", starting, red, Shows);
+        row("splash text transparent", "splash",
+            part(starting, starting.width() - 375, 0, 375, 300), blue, Filled);
     }
 
     void regions() {
@@ -185,13 +180,11 @@ private Q_SLOTS:
         QFETCH(QColor, colour);
         QFETCH(Look, look);
         QFETCH(bool, active);
-        PaintedWindows windows;
+        ProgramWindows windows;
         const QImage image = windows.picture(window, active);
         QVERIFY2(!image.isNull(), "the window did not come up, or not in the state asked for");
         QCOMPARE(image.devicePixelRatio(), 1.0);
-        const QRect region =
-            platform::twips::toPixels(twips.left(), twips.top(), twips.width(), twips.height())
-                .intersected(image.rect());
+        const QRect region = expected::inPixels(twips).intersected(image.rect());
         QVERIFY(!region.isEmpty());
 
         int matching = 0;

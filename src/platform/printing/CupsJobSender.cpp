@@ -42,7 +42,7 @@ bool CupsJobSender::connect() {
     }
     m_http = m_cups->httpConnect2(m_cups->cupsServer(), m_cups->ippPort(), nullptr, AF_UNSPEC,
                                   m_cups->cupsEncryption(), 1, ConnectTimeoutMilliseconds, nullptr);
-    return m_http || fail(tr("The printing system is not running."));
+    return m_http || fail(notRunning());
 }
 
 bool CupsJobSender::findDefaultDestination() {
@@ -53,7 +53,9 @@ bool CupsJobSender::findDefaultDestination() {
     if (!connect())
         return false;
     m_destination = m_cups->cupsGetNamedDest(m_http, nullptr, nullptr);
-    return m_destination || fail(tr("No printer is installed."));
+    return m_destination ||
+           fail(tr("No default printer was found.\rChoose a default printer in the system's "
+                   "printer settings, then choose Retry."));
 }
 
 QPageLayout CupsJobSender::defaultPage() const {
@@ -98,7 +100,13 @@ bool CupsJobSender::createJob(const QString& title) {
     // passes them.
     m_jobId = m_cups->cupsCreateJob(m_http, m_destination->name, title.toUtf8().constData(),
                                     m_destination->num_options, m_destination->options);
-    return m_jobId > 0 || fail(tr("The printer refused the print job."));
+    if (m_jobId > 0)
+        return true;
+    if (m_cups->cupsLastError() == IPP_STATUS_ERROR_NOT_ACCEPTING_JOBS)
+        return fail(tr("The printer \"%1\" is not accepting print jobs.\rLet it accept jobs "
+                       "again in the system's printer settings, then choose Retry.")
+                        .arg(QString::fromUtf8(m_destination->name)));
+    return fail(tr("The printer refused the print job."));
 }
 
 bool CupsJobSender::sendDocument(const QString& name, const QByteArray& pdf) {
@@ -114,7 +122,17 @@ bool CupsJobSender::sendDocument(const QString& name, const QByteArray& pdf) {
                                          static_cast<size_t>(length)) != HTTP_STATUS_CONTINUE)
             return fail(tr("The document could not be sent to the printer."));
     }
-    if (!succeeded(m_cups->cupsFinishDocument(m_http, destination)))
+    // The scheduler's answer, read here rather than by cupsFinishDocument:
+    // when the connection breaks off before an answer comes, that reports
+    // the last status it had, a success, for a document that never arrived.
+    const QByteArray resource = QByteArrayLiteral("/printers/") + destination;
+    ipp_t* answer = m_cups->cupsGetResponse(m_http, resource.constData());
+    const bool received = answer && succeeded(m_cups->ippGetStatusCode(answer));
+    m_cups->ippDelete(answer);
+    if (!answer)
+        return fail(tr("The printing system did not confirm that it received the order "
+                       "form.\rChoose Retry to send it again."));
+    if (!received)
         return fail(tr("The printer refused the document."));
     m_jobId = 0; // complete: released to the printer, no longer ours to withdraw
     return true;
@@ -134,14 +152,21 @@ bool CupsJobSender::cancelJob() {
     return true;
 }
 
-// Keeps the system's description of what went wrong, and drops the
-// connection, which may be left in the middle of a request: the next step
-// starts on a fresh one.
-bool CupsJobSender::fail(const QString& fallback) {
+QString CupsJobSender::notRunning() {
+    return tr("The printing system is not running.\rStart it, or have it started, then choose "
+              "Retry.");
+}
+
+// Says what went wrong in the person's words, with the system's own
+// description after them, and drops the connection, which may be left in the
+// middle of a request: the next step starts on a fresh one. Whatever the
+// step, a scheduler that no longer answers is named as such.
+bool CupsJobSender::fail(const QString& cause) {
+    const ipp_status_t status = m_cups->cupsLastError();
     const char* description = m_cups->cupsLastErrorString();
-    m_lastError = succeeded(m_cups->cupsLastError()) || !description || !*description
-                      ? fallback
-                      : QString::fromUtf8(description);
+    m_lastError = status == IPP_STATUS_ERROR_SERVICE_UNAVAILABLE ? notRunning() : cause;
+    if (!succeeded(status) && description && *description)
+        m_lastError += tr("\r\r(%1)").arg(QString::fromUtf8(description));
     if (m_http) {
         m_cups->httpClose(m_http);
         m_http = nullptr;

@@ -12,7 +12,8 @@ namespace platform {
 // One printout's conversation with the CUPS scheduler that libcups is set up
 // for (CUPS_SERVER, client.conf, the local scheduler): the default
 // destination and the job on it. Each step answers whether it worked; after a
-// failure lastError() holds the system's description of it. A step may be
+// failure lastError() says what went wrong and what the person can do about
+// it, followed by the system's own description of the error. A step may be
 // attempted again after it failed: each one connects afresh when the step
 // before it failed.
 class CupsJobSender final {
@@ -46,7 +47,8 @@ public:
 
 private:
     bool connect();
-    bool fail(const QString& fallback);
+    static QString notRunning();
+    bool fail(const QString& cause);
 
     QString m_loadFailure;
     const CupsLibrary* m_cups; // nullptr when libcups could not be loaded

@@ -15,11 +15,11 @@ namespace platform {
     X(cupsCreateJob)                                                                               \
     X(cupsEncryption)                                                                              \
     X(cupsFindDestDefault)                                                                         \
-    X(cupsFinishDocument)                                                                          \
     X(cupsFreeDestInfo)                                                                            \
     X(cupsFreeDests)                                                                               \
     X(cupsGetDestMediaByName)                                                                      \
     X(cupsGetNamedDest)                                                                            \
+    X(cupsGetResponse)                                                                             \
     X(cupsGetOption)                                                                               \
     X(cupsLastError)                                                                               \
     X(cupsLastErrorString)                                                                         \
@@ -28,6 +28,8 @@ namespace platform {
     X(cupsWriteRequestData)                                                                        \
     X(httpClose)                                                                                   \
     X(httpConnect2)                                                                                \
+    X(ippDelete)                                                                                   \
+    X(ippGetStatusCode)                                                                            \
     X(ippGetString)                                                                                \
     X(ippPort)
 

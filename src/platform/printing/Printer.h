@@ -11,8 +11,9 @@ class Printer {
 public:
     enum class Outcome { Printed, Cancelled };
 
-    // Asked when a step of the printout fails, with the system's description
-    // of the error. True tries that step again and goes on from there; false
+    // Asked when a step of the printout fails, with what went wrong in words
+    // a person understands, what they can do about it and the system's own
+    // description. True tries that step again and goes on from there; false
     // abandons the printout, leaving no job behind.
     using RetryQuestion = std::function<bool(const QString& error)>;
 

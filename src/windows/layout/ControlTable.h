@@ -49,34 +49,45 @@ inline constexpr FontSpec SansBold12{Face::Sans, 12, true, false};
 
 enum class Align { Left, Centre, Right };
 
-struct ControlSpec {
-    std::string_view name;
-    int index = -1; // position in a control array; -1 for a single control
-    ControlKind kind = ControlKind::Label;
-    std::string_view container{}; // name of the panel or frame; empty: the window
-    int left = 0;               // twips, relative to the container's outer corner
+enum class Side { Left, Right };
+
+// Where a control lies, in twips, relative to its container's outer corner.
+struct Place {
+    int left = 0;
     int top = 0;
     int width = 0;
     int height = 0;
-    std::string_view caption;     // an image's caption names its picture resource
-    Colour back;                  // unset: the kind's usual colour
-    Colour text;                  // unset: the window's text colour
-    std::optional<FontSpec> font; // unset: the window's font
+};
+
+// One control. Every column has its default, so a row names only what it
+// sets.
+struct ControlSpec {
+    std::string_view name{};
+    int index = -1; // position in a control array; -1 for a single control
+    ControlKind kind = ControlKind::Label;
+    std::string_view container{}; // name of the panel or frame; empty: the window
+    Place place{};
+    std::string_view caption{};     // "&&" stands for "&"
+    std::string_view image{};       // an image's picture, as a resource path
+    Colour back{};                  // unset: the kind's usual colour
+    Colour text{};                  // unset: the window's text colour
+    std::optional<FontSpec> font{}; // unset: the window's font
     int tabIndex = -1;
-    Align align = Align::Left; // for a check box, the side its square is on
-    bool transparent = false;  // labels: let the container show through
-    bool border = false;       // labels: a thin sunken border
+    Align align = Align::Left;    // a label's text
+    Side squareSide = Side::Left; // the side of a check box its square is on
+    bool transparent = false;     // labels: let the container show through
+    bool border = false;          // labels: a thin sunken border
     bool enabled = true;
-    bool selected = false;           // ticked or selected when the window opens
-    std::string_view accessibleName; // unset: the caption as shown
+    bool selected = false;             // ticked or selected when the window opens
+    std::string_view accessibleName{}; // unset: the caption as shown
 };
 
 struct FormSpec {
-    std::string_view caption;
+    std::string_view caption{};
     int clientWidth = 0; // twips
     int clientHeight = 0;
-    Colour back;
-    Colour text;
+    Colour back{};
+    Colour text{};
     FontSpec font = SansBold;
 };
 

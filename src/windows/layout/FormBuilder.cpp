@@ -76,7 +76,7 @@ QWidget* createWidget(const ControlSpec& row, QWidget* parent) {
     case ControlKind::CheckBox: {
         auto* box = new CheckBox(caption, parent);
         box->setChecked(row.selected);
-        if (row.align == Align::Right)
+        if (row.squareSide == Side::Right)
             box->setLayoutDirection(Qt::RightToLeft);
         return box;
     }
@@ -93,7 +93,7 @@ QWidget* createWidget(const ControlSpec& row, QWidget* parent) {
     }
     case ControlKind::Image: {
         auto* image = new QLabel(parent);
-        image->setPixmap(QPixmap(caption));
+        image->setPixmap(QPixmap(platform::fromUtf8(row.image)));
         image->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         return image;
     }
@@ -195,7 +195,9 @@ FormControls FormBuilder::build(QWidget& window, const FormSpec& form,
         QWidget* widget = createWidget(row, parent);
         const QString key = FormControls::keyOf(row.name, row.index);
         widget->setObjectName(key);
-        widget->setGeometry(platform::twips::toPixels(row.left, row.top, row.width, row.height));
+        const Place& place = row.place;
+        widget->setGeometry(
+            platform::twips::toPixels(place.left, place.top, place.width, place.height));
         applyLook(*widget, row, form);
         widget->show();
         built.add(key, widget);

@@ -16,6 +16,7 @@
 #include "windows/order/OrderWindowControls.h"
 #include "windows/order/OrderWindowLayout.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QFocusEvent>
 #include <QKeyEvent>
@@ -24,6 +25,7 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStyleHints>
 
 namespace windows::order {
 namespace {
@@ -31,26 +33,13 @@ namespace {
 const QString OrderFileName = QStringLiteral("order.txt");
 const QString PrintJobName = QStringLiteral("Quendrel Software Order Form");
 
-// Each payment method and the option button that offers it.
-struct PaymentOption {
-    model::PaymentMethod method;
-    std::string_view button;
-};
-constexpr std::array<PaymentOption, 6> PaymentOptions{{
-    {model::PaymentMethod::Check, control::CheckOption},
-    {model::PaymentMethod::MoneyOrder, control::MoneyOrderOption},
-    {model::PaymentMethod::Visa, control::VisaOption},
-    {model::PaymentMethod::MasterCard, control::MasterCardOption},
-    {model::PaymentMethod::AmericanExpress, control::AmericanExpressOption},
-    {model::PaymentMethod::Discover, control::DiscoverOption},
-}};
-
 // The customer's entries, in the order of the snapshot's fields.
 constexpr std::array<std::string_view, 10> TextFields{
-    control::NameField,      control::AddressField,        control::CityField,
-    control::StateField,     control::ZipCodeField,        control::PhoneField,
-    control::EmailField,     control::CardholderNameField, control::CardNumberField,
-    control::CardExpiryField};
+    order_control::NameField,       order_control::AddressField,
+    order_control::CityField,       order_control::StateField,
+    order_control::ZipCodeField,    order_control::PhoneField,
+    order_control::EmailField,      order_control::CardholderNameField,
+    order_control::CardNumberField, order_control::CardExpiryField};
 
 // A label that changes while the window is open. Its accessible name says
 // what it is ("Total"); screen readers read what it shows from the description.
@@ -75,26 +64,30 @@ OrderWindow::OrderWindow(QWidget* parent)
     , m_controls(layout::FormBuilder::build(*this, orderWindowForm(), orderWindowControls())) {
     for (int i = 0; i < model::ProductCount; ++i)
         m_products[static_cast<std::size_t>(i)] =
-            &m_controls.require<QCheckBox>(control::ProductBox, i);
-    m_salesTax = &m_controls.require<QCheckBox>(control::SalesTaxBox);
-    for (const PaymentOption& option : PaymentOptions)
+            &m_controls.require<QCheckBox>(order_control::ProductBox, i);
+    m_salesTax = &m_controls.require<QCheckBox>(order_control::SalesTaxBox);
+    for (const order_control::PaymentOption& option : order_control::PaymentOptions)
         m_paymentOptions.push_back(&m_controls.require<QRadioButton>(option.button));
     for (std::string_view name : TextFields)
         m_textFields.push_back(&m_controls.require<QLineEdit>(name));
-    m_cardFields = {&m_controls.require<QLineEdit>(control::CardholderNameField),
-                    &m_controls.require<QLineEdit>(control::CardNumberField),
-                    &m_controls.require<QLineEdit>(control::CardExpiryField)};
-    m_nameField = &m_controls.require<QLineEdit>(control::NameField);
-    m_emailField = &m_controls.require<QLineEdit>(control::EmailField);
-    m_subTotal = &m_controls.require<QLabel>(control::SubTotalAmount);
-    m_salesTaxAmount = &m_controls.require<QLabel>(control::SalesTaxAmount);
-    m_shipping = &m_controls.require<QLabel>(control::ShippingAmount);
-    m_total = &m_controls.require<QLabel>(control::TotalAmount);
-    m_description = &m_controls.require<QLabel>(control::DescriptionBox);
-    m_orderLaterButton = &m_controls.require<QPushButton>(control::OrderLaterButton);
+    m_cardFields = {&m_controls.require<QLineEdit>(order_control::CardholderNameField),
+                    &m_controls.require<QLineEdit>(order_control::CardNumberField),
+                    &m_controls.require<QLineEdit>(order_control::CardExpiryField)};
+    m_nameField = &m_controls.require<QLineEdit>(order_control::NameField);
+    m_emailField = &m_controls.require<QLineEdit>(order_control::EmailField);
+    m_subTotal = &m_controls.require<QLabel>(order_control::SubTotalAmount);
+    m_salesTaxAmount = &m_controls.require<QLabel>(order_control::SalesTaxAmount);
+    m_shipping = &m_controls.require<QLabel>(order_control::ShippingAmount);
+    m_total = &m_controls.require<QLabel>(order_control::TotalAmount);
+    m_description = &m_controls.require<QLabel>(order_control::DescriptionBox);
+    m_orderLaterButton = &m_controls.require<QPushButton>(order_control::OrderLaterButton);
 
     for (QLabel* label : {m_subTotal, m_salesTaxAmount, m_shipping, m_total, m_description})
         label->setAccessibleDescription(label->text());
+    // A screen reader reads a product's description with its box.
+    for (int i = 0; i < model::ProductCount; ++i)
+        m_products[static_cast<std::size_t>(i)]->setAccessibleDescription(
+            platform::labelText(model::productDescription(i).value_or("")));
     connectHandlers();
     platform::centreOnScreen(*this);
 }
@@ -122,16 +115,18 @@ void OrderWindow::connectHandlers() {
     for (QLineEdit* field : m_textFields)
         field->installEventFilter(this);
     connect(m_orderLaterButton, &QPushButton::clicked, this, &OrderWindow::orderLater);
-    connect(&m_controls.require<QPushButton>(control::SaveButton), &QPushButton::clicked, this,
-            &OrderWindow::saveToFile);
-    connect(&m_controls.require<QPushButton>(control::PrintButton), &QPushButton::clicked, this,
-            &OrderWindow::printOrderForm);
+    connect(&m_controls.require<QPushButton>(order_control::SaveButton), &QPushButton::clicked,
+            this, &OrderWindow::saveToFile);
+    connect(&m_controls.require<QPushButton>(order_control::PrintButton), &QPushButton::clicked,
+            this, &OrderWindow::printOrderForm);
 }
 
 bool OrderWindow::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::MouseMove) {
-        const auto product = std::find(m_products.begin(), m_products.end(), watched);
-        if (product != m_products.end())
+    // A product's description shows for the pointer moving over its box and
+    // for the keyboard focus arriving there alike.
+    const auto product = std::find(m_products.begin(), m_products.end(), watched);
+    if (product != m_products.end()) {
+        if (event->type() == QEvent::MouseMove || event->type() == QEvent::FocusIn)
             showDescription(static_cast<int>(product - m_products.begin()));
         return false;
     }
@@ -142,7 +137,7 @@ bool OrderWindow::eventFilter(QObject* watched, QEvent* event) {
         followFieldFocus(*field, *static_cast<QFocusEvent*>(event));
         return false;
     }
-    if (field == m_fieldTakingClick && swallowFocusingClick(*event))
+    if (field == m_fieldTakingClick && swallowFocusingClick(*field, *event))
         return true;
     // Enter moves on to the next field, as Tab would; the e-mail field is the
     // last thing people fill in, so Enter does nothing there.
@@ -160,7 +155,9 @@ void OrderWindow::followFieldFocus(QLineEdit& field, const QFocusEvent& focus) {
         const bool comesBack =
             focus.reason() == Qt::PopupFocusReason || focus.reason() == Qt::ActiveWindowFocusReason;
         m_fieldFocusComesBackTo = comesBack ? &field : nullptr;
-        m_fieldTakingClick = nullptr;
+        if (!comesBack)
+            m_fieldTakingClick = nullptr;
+        m_clickPressedAt.reset();
         return;
     }
     const bool returning = m_fieldFocusComesBackTo == &field;
@@ -168,25 +165,53 @@ void OrderWindow::followFieldFocus(QLineEdit& field, const QFocusEvent& focus) {
     if (returning)
         return;
     // Entering a field from elsewhere selects its whole text, so that typing
-    // replaces the prompt. The click that brought the focus must not then put
-    // the caret at the pointer and lose that selection.
+    // replaces the prompt. A click into the field, the one that brought the
+    // focus or the first one after the keyboard did, must not then put the
+    // caret at the pointer and lose that selection.
     platform::selectAllText(field);
-    if (focus.reason() == Qt::MouseFocusReason)
-        m_fieldTakingClick = &field;
+    m_fieldTakingClick = &field;
+    m_clickPressedAt.reset();
 }
 
-bool OrderWindow::swallowFocusingClick(const QEvent& event) {
+bool OrderWindow::swallowFocusingClick(QLineEdit& field, const QEvent& event) {
     switch (event.type()) {
-    case QEvent::MouseButtonPress:
-        if (static_cast<const QMouseEvent&>(event).button() != Qt::LeftButton) {
+    case QEvent::KeyPress:
+    case QEvent::InputMethod:
+        // Typed into or moved about in: from now on a click puts the caret.
+        m_fieldTakingClick = nullptr;
+        return false;
+    case QEvent::MouseButtonPress: {
+        const auto& press = static_cast<const QMouseEvent&>(event);
+        if (press.button() != Qt::LeftButton) {
             m_fieldTakingClick = nullptr;
             return false;
         }
+        m_clickPressedAt = press.position();
         return true;
-    case QEvent::MouseMove:
-        return true;
-    case QEvent::MouseButtonRelease:
+    }
+    case QEvent::MouseMove: {
+        const auto& move = static_cast<const QMouseEvent&>(event);
+        if (!m_clickPressedAt || !move.buttons().testFlag(Qt::LeftButton))
+            return false;
+        // A hand that moves a little with the button down still clicks.
+        const QPointF pressedAt = *m_clickPressedAt;
+        if ((move.position() - pressedAt).manhattanLength() <
+            QGuiApplication::styleHints()->startDragDistance())
+            return true;
+        // Further is a drag across the text, which selects part of it from
+        // where the button went down, as in any text field.
         m_fieldTakingClick = nullptr;
+        m_clickPressedAt.reset();
+        QMouseEvent press(QEvent::MouseButtonPress, pressedAt, field.mapToGlobal(pressedAt),
+                          Qt::LeftButton, Qt::LeftButton, move.modifiers());
+        QApplication::sendEvent(&field, &press);
+        return false;
+    }
+    case QEvent::MouseButtonRelease:
+        if (!m_clickPressedAt)
+            return false;
+        m_fieldTakingClick = nullptr;
+        m_clickPressedAt.reset();
         return true;
     default:
         return false;
@@ -220,7 +245,7 @@ void OrderWindow::enableCardFields() {
 model::PaymentMethod OrderWindow::selectedPaymentMethod() const {
     for (std::size_t i = 0; i < m_paymentOptions.size(); ++i) {
         if (m_paymentOptions[i]->isChecked())
-            return PaymentOptions[i].method;
+            return order_control::PaymentOptions.at(i).method;
     }
     return model::PaymentMethod::Check;
 }

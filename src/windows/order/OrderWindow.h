@@ -3,10 +3,12 @@
 #include "documents/OrderSnapshot.h"
 #include "model/OrderRecord.h"
 #include "model/PaymentMethod.h"
+#include "windows/ModalWindow.h"
 #include "windows/layout/FormControls.h"
-#include "windows/layout/ModalWindow.h"
 
+#include <QPointF>
 #include <QPointer>
+#include <optional>
 
 class QCheckBox;
 class QFocusEvent;
@@ -19,7 +21,7 @@ namespace windows::order {
 
 // The window in which the customer builds an order. Each opening is a new
 // window with a new, empty order; closing it discards everything.
-class OrderWindow final : public layout::ModalWindow {
+class OrderWindow final : public ModalWindow {
     Q_OBJECT
 
 public:
@@ -39,7 +41,8 @@ private:
 
     // Recomputes the amounts from the ticks and shows them.
     void showTotals();
-    // Shows the description of the product under the pointer.
+    // Shows the description of the product under the pointer or with the
+    // keyboard focus.
     void showDescription(int product);
     // The card fields take input only while a card payment is selected.
     void enableCardFields();
@@ -52,7 +55,7 @@ private:
     bool refuseIncompleteOrder();
 
     void followFieldFocus(QLineEdit& field, const QFocusEvent& focus);
-    bool swallowFocusingClick(const QEvent& event);
+    bool swallowFocusingClick(QLineEdit& field, const QEvent& event);
     model::PaymentMethod selectedPaymentMethod() const;
 
     layout::FormControls m_controls;
@@ -72,8 +75,12 @@ private:
     QPushButton* m_orderLaterButton = nullptr;
     // The field whose focus went to its context menu or another window.
     QPointer<QLineEdit> m_fieldFocusComesBackTo;
-    // The field a mouse click has just entered, until that click is over.
+    // The field just entered, with its whole text selected, until the
+    // person does something there: the first click into it keeps that
+    // selection.
     QPointer<QLineEdit> m_fieldTakingClick;
+    // Where that click's button went down, while it is held.
+    std::optional<QPointF> m_clickPressedAt;
 };
 
 } // namespace windows::order

@@ -1,10 +1,13 @@
 #pragma once
 
+#include "model/PaymentMethod.h"
+
+#include <array>
 #include <string_view>
 
 // The order window's controls by name: its layout table, the window and the
 // tests all use these, and only these.
-namespace windows::order::control {
+namespace windows::order::order_control {
 
 // Containers
 inline constexpr std::string_view OrderPanel = "OrderPanel";
@@ -50,9 +53,33 @@ inline constexpr std::string_view AmericanExpressOption = "AmericanExpressOption
 inline constexpr std::string_view DiscoverOption = "DiscoverOption";
 inline constexpr std::string_view DiskSizeOption = "DiskSizeOption";
 
+// Each payment method and the option button that offers it; the window, its
+// test fixture and the tests all go by this.
+struct PaymentOption {
+    model::PaymentMethod method;
+    std::string_view button;
+};
+inline constexpr auto PaymentOptions = std::to_array<PaymentOption>({
+    {model::PaymentMethod::Check, CheckOption},
+    {model::PaymentMethod::MoneyOrder, MoneyOrderOption},
+    {model::PaymentMethod::Visa, VisaOption},
+    {model::PaymentMethod::MasterCard, MasterCardOption},
+    {model::PaymentMethod::AmericanExpress, AmericanExpressOption},
+    {model::PaymentMethod::Discover, DiscoverOption},
+});
+
+// The option button that offers a payment method; empty for none.
+constexpr std::string_view optionFor(model::PaymentMethod method) {
+    for (const PaymentOption& option : PaymentOptions) {
+        if (option.method == method)
+            return option.button;
+    }
+    return {};
+}
+
 // Buttons
 inline constexpr std::string_view SaveButton = "SaveButton";
 inline constexpr std::string_view OrderLaterButton = "OrderLaterButton";
 inline constexpr std::string_view PrintButton = "PrintButton";
 
-} // namespace windows::order::control
+} // namespace windows::order::order_control

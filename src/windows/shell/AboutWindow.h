@@ -1,13 +1,13 @@
 #pragma once
 
+#include "windows/ModalWindow.h"
 #include "windows/layout/FormControls.h"
-#include "windows/layout/ModalWindow.h"
 
 namespace windows::shell {
 
 // Names the program, its version and edition and the vendor's contact details,
 // with a button that opens the vendor's web page. Each opening is a new window.
-class AboutWindow final : public layout::ModalWindow {
+class AboutWindow final : public ModalWindow {
     Q_OBJECT
 
 public:

@@ -11,6 +11,7 @@
 #include "windows/order/OrderWindow.h"
 #include "windows/shell/AboutWindow.h"
 #include "windows/shell/MainWindowControls.h"
+#include "windows/shell/MainWindowLayout.h"
 #include "windows/shell/ProgramIcon.h"
 #include "windows/shell/SplashWindow.h"
 
@@ -26,29 +27,6 @@ namespace windows::shell {
 namespace {
 
 using namespace layout;
-
-constexpr std::string_view MainCaption = "Order Form";
-
-constexpr FormSpec MainWindowLayout{
-    .caption = MainCaption,
-    .clientWidth = 7872,
-    .clientHeight = 5088,
-    .back = rgb(255, 255, 255),
-    .text = WindowText,
-    .font = SansBold,
-};
-
-constexpr std::array MainWindowControls{
-    ControlSpec{.name = main_control::IntroductionText,
-                .kind = ControlKind::Label,
-                .left = 360,
-                .top = 240,
-                .width = 7212,
-                .height = 4692,
-                .back = rgb(255, 255, 255),
-                .text = rgb(0, 0, 0),
-                .font = FontSpec{Face::Serif, 12, true, false}},
-};
 
 std::string introductoryText() {
     using namespace model::vendor;
@@ -87,11 +65,11 @@ std::string vendorInformationText() {
 } // namespace
 
 MainWindow::MainWindow(SplashWindow* splash) {
-    setWindowTitle(platform::fromUtf8(MainCaption));
+    setWindowTitle(platform::fromUtf8(mainWindowForm().caption));
     setWindowIcon(programIcon());
     auto* client = new QWidget(this);
     client->setObjectName(platform::fromUtf8(main_control::Client));
-    m_controls = FormBuilder::build(*client, MainWindowLayout, MainWindowControls);
+    m_controls = FormBuilder::build(*client, mainWindowForm(), mainWindowControls());
     setCentralWidget(client);
     buildMenus();
     // Nothing in the window would follow a change of its size.

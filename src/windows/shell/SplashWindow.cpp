@@ -12,38 +12,17 @@
 #include "windows/shell/MainWindow.h"
 #include "windows/shell/ProgramIcon.h"
 #include "windows/shell/SplashWindowControls.h"
+#include "windows/shell/SplashWindowLayout.h"
 
 #include <QApplication>
 #include <QCloseEvent>
 #include <QLabel>
-#include <array>
 #include <string>
 
 namespace windows::shell {
 namespace {
 
 using namespace layout;
-
-constexpr FormSpec SplashWindowLayout{
-    .caption = "",
-    .clientWidth = 2856,
-    .clientHeight = 1476,
-    .back = rgb(0, 0, 192),
-    .text = rgb(255, 255, 0),
-    .font = SansBold,
-};
-
-constexpr std::array SplashWindowControls{
-    ControlSpec{.name = splash_control::StartingText,
-                .kind = ControlKind::Label,
-                .left = 120,
-                .top = 120,
-                .width = 2655,
-                .height = 1095,
-                .text = rgb(255, 0, 0),
-                .font = FontSpec{Face::Sans, 9.6, true, false},
-                .transparent = true},
-};
 
 // On a 1024 x 768 screen the window takes this outer size, frame included.
 constexpr QSize ScreenWithOwnSize(1024, 768);
@@ -81,7 +60,7 @@ SplashWindow::SplashWindow()
     : QWidget(nullptr,
               Qt::SplashScreen | Qt::FramelessWindowHint | Qt::X11BypassWindowManagerHint) {
     setAttribute(Qt::WA_DeleteOnClose);
-    m_controls = FormBuilder::build(*this, SplashWindowLayout, SplashWindowControls);
+    m_controls = FormBuilder::build(*this, splashWindowForm(), splashWindowControls());
     setWindowIcon(programIcon());
 
     // The second runs from the window's creation, not from the end of its load.

@@ -5,6 +5,7 @@
 #include <QDialog>
 #include <QFile>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QRegularExpression>
 #include <QSet>
 #include <QTest>
@@ -80,6 +81,36 @@ private Q_SLOTS:
 
         QCOMPARE(shownViewers().size(), 1);
         QCOMPARE(shownViewers().first()->parentWidget(), &dialog);
+    }
+
+    // Esc closes the viewer, wherever in it the focus is.
+    void escapeClosesTheViewer_data() {
+        QTest::addColumn<QString>("focused"); // a button's text, or the document
+        QTest::addRow("document") << QString();
+        QTest::addRow("contents button") << "&Contents";
+    }
+
+    void escapeClosesTheViewer() {
+        QFETCH(QString, focused);
+        Help::setHelpFile(QStringLiteral("Winhelp.hlp"));
+        QWidget window;
+        window.show();
+        QTest::keyClick(&window, Qt::Key_F1);
+        QCOMPARE(shownViewers().size(), 1);
+        HelpViewer* viewer = shownViewers().first();
+        QVERIFY(QTest::qWaitForWindowActive(viewer));
+        if (!focused.isEmpty()) {
+            for (QPushButton* button : viewer->findChildren<QPushButton*>())
+                if (button->text() == focused)
+                    button->setFocus(Qt::TabFocusReason);
+        }
+        QWidget* target = QApplication::focusWidget();
+        QVERIFY(target && target->window() == viewer);
+        QCOMPARE(bool(qobject_cast<QTextBrowser*>(target)), focused.isEmpty());
+
+        QTest::keyClick(target, Qt::Key_Escape);
+        QVERIFY(!viewer->isVisible());
+        QVERIFY(window.isVisible());
     }
 
     void unknownHelpFileSaysSo() {

@@ -1,9 +1,15 @@
 #include "documents/OrderDocument.h"
+#include "platform/printing/CupsJobSender.h"
 #include "platform/printing/CupsPrinter.h"
+#include "support/CuttingProxy.h"
 #include "support/PrivateCups.h"
 #include "support/SampleOrders.h"
 
+#include <QDir>
+#include <QScopeGuard>
+#include <QTemporaryDir>
 #include <QTest>
+#include <optional>
 
 using namespace privatecups;
 
@@ -56,14 +62,17 @@ private Q_SLOTS:
         QTest::addColumn<int>("lineCount");
         QTest::addColumn<QSizeF>("paper");
         QTest::addColumn<QString>("salesTaxLine");
+        // Every product with tax and a card: a line for each product, besides
+        // the 49 that one product with tax and a card takes.
+        const int longest = 49 + model::ProductCount - 1;
         QTest::addRow("one product, check")
             << QByteArray() << sample::order({0}, false) << 44 << A4Points << QString();
         QTest::addRow("longest form")
-            << QByteArray() << sample::everything(true, model::PaymentMethod::Visa) << 72
+            << QByteArray() << sample::everything(true, model::PaymentMethod::Visa) << longest
             << A4Points << QString();
         QTest::addRow("longest form on Letter")
             << QByteArray("letter") << sample::everything(true, model::PaymentMethod::Discover)
-            << 72 << LetterPoints << QString();
+            << longest << LetterPoints << QString();
         QTest::addRow("worked example")
             << QByteArray() << sample::order({0, 3}, true) << 46 << A4Points
             << QString(6, ' ') + "MO Sales Tax:  $     3.23";
@@ -95,27 +104,47 @@ private Q_SLOTS:
         QVERIFY(salesTaxLine.isEmpty() || printed.pages[0].contains(salesTaxLine));
     }
 
+    // The failure says what is wrong in a person's words and what they can do,
+    // then what the system says.
     void failureIsReportedAndCancelLeavesNoJob_data() {
-        QTest::addColumn<QByteArray>("server");
+        QTest::addColumn<QByteArray>("server"); // "stopped": one the test stops
         QTest::addColumn<QByteArray>("queue");
-        QTest::addColumn<QString>("error");
+        QTest::addColumn<QString>("cause");
+        QTest::addColumn<QString>("systemsWords"); // empty: whatever the system says
         QTest::addRow("no default destination")
-            << emptyServer() << QByteArray() << "No default destination.";
-        QTest::addRow("scheduler not running")
-            << QByteArray(emptyServer() + ".not-running") << QByteArray() << "Host is down";
-        QTest::addRow("queue rejects jobs") << QByteArray() << QByteArray("refusing")
-                                            << "Destination \"refusing\" is not accepting jobs.";
+            << emptyServer() << QByteArray()
+            << "No default printer was found.\rChoose a default printer in the system's printer "
+               "settings, then choose Retry."
+            << "No default destination.";
+        QTest::addRow("scheduler stopped")
+            << QByteArray("stopped") << QByteArray()
+            << "The printing system is not running.\rStart it, or have it started, then choose "
+               "Retry."
+            << QString();
+        QTest::addRow("queue rejects jobs")
+            << QByteArray() << QByteArray("refusing")
+            << "The printer \"refusing\" is not accepting print jobs.\rLet it accept jobs again "
+               "in the system's printer settings, then choose Retry."
+            << "Destination \"refusing\" is not accepting jobs.";
         QTest::addRow("queue refuses the document")
-            << QByteArray() << QByteArray("picky")
+            << QByteArray() << QByteArray("picky") << "The printer refused the document."
             << "Unsupported document-format \"application/pdf\".";
     }
 
     void failureIsReportedAndCancelLeavesNoJob() {
         QFETCH(QByteArray, server);
         QFETCH(QByteArray, queue);
-        QFETCH(QString, error);
+        QFETCH(QString, cause);
+        QFETCH(QString, systemsWords);
         QVERIFY(runCommand("lpadmin", {"-p", "picky", "-P", fixtureFile("no-pdf.ppd")}));
         const int mark = lastJobId();
+        std::optional<Scheduler> stopped;
+        if (server == "stopped") {
+            stopped.emplace(QStringList{"form:default:a4"});
+            QVERIFY(stopped->isRunning());
+            server = stopped->server();
+            QVERIFY(stopped->stop());
+        }
         if (!server.isEmpty())
             useServer(server);
         useQueue(queue);
@@ -123,7 +152,11 @@ private Q_SLOTS:
         QStringList errors;
         QCOMPARE(print(formLines(sample::order({0}, false)), false, errors),
                  platform::Printer::Outcome::Cancelled);
-        QCOMPARE(errors, QStringList{error});
+        QCOMPARE(errors.size(), 1);
+        const QString systems = systemsWords.isEmpty() ? QString() : "\r\r(" + systemsWords + ")";
+        QVERIFY2(systemsWords.isEmpty() ? errors[0].startsWith(cause + "\r\r(")
+                                        : errors[0] == cause + systems,
+                 qPrintable(errors[0]));
 
         useServer(printersServer());
         for (const Job& job : jobsAfter(mark))
@@ -139,7 +172,8 @@ private Q_SLOTS:
         QStringList errors;
         QCOMPARE(print(lines, true, errors, [] { QVERIFY(runCommand("cupsaccept", {"flaky"})); }),
                  platform::Printer::Outcome::Printed);
-        QCOMPARE(errors, QStringList{"Destination \"flaky\" is not accepting jobs."});
+        QCOMPARE(errors.size(), 1);
+        QVERIFY(errors[0].startsWith("The printer \"flaky\" is not accepting print jobs."));
         const QList<Job> jobs = jobsAfter(mark);
         QCOMPARE(jobs.size(), 1);
         QCOMPARE(jobs[0].documents, 1);
@@ -169,6 +203,75 @@ private Q_SLOTS:
         QCOMPARE(jobs[1].state, IPP_JSTATE_PENDING);
         QCOMPARE(jobs[1].documents, 1);
         QCOMPARE(printedJob(jobs[1].id).pages, QList<QStringList>{asOnPaper(lines)});
+    }
+
+    // The job carries what the person chose for the printer (lpoptions), as
+    // a job that lp sends would.
+    void jobCarriesTheDestinationsOwnOptions() {
+        // What `lpoptions -p form -o job-priority=77` writes, in the test's
+        // own home folder.
+        QVERIFY(QDir::home().mkpath(".cups"));
+        QFile lpoptions(QDir::home().filePath(".cups/lpoptions"));
+        QVERIFY(lpoptions.open(QIODevice::WriteOnly));
+        lpoptions.write("Dest form job-priority=77\n");
+        lpoptions.close();
+        const auto removeChoices = qScopeGuard([&lpoptions] { lpoptions.remove(); });
+
+        const int mark = lastJobId();
+        QStringList errors;
+        QCOMPARE(print(formLines(sample::order({0}, false)), false, errors),
+                 platform::Printer::Outcome::Printed);
+        const QList<Job> jobs = jobsAfter(mark);
+        QCOMPARE(jobs.size(), 1);
+        QCOMPARE(jobs[0].priority, 77);
+    }
+
+    // A job that ended before the printout came to cancel it, cancelled
+    // from elsewhere, say, is no failure: it is gone either way.
+    void jobThatHasEndedCountsAsCancelled() {
+        const int mark = lastJobId();
+        platform::CupsJobSender sender;
+        QVERIFY(sender.findDefaultDestination());
+        QVERIFY(sender.createJob(JobName));
+        const QList<Job> created = jobsAfter(mark);
+        QCOMPARE(created.size(), 1);
+        QVERIFY(runCommand("cancel", {QString::number(created[0].id)}));
+
+        QVERIFY2(sender.cancelJob(), qPrintable(sender.lastError()));
+    }
+
+    // The connection breaks off in the middle of the document, and the
+    // scheduler does not answer the cancellation that follows at once. Once
+    // it answers again, the job is cancelled whether the person gives up or
+    // tries again, and trying again prints the form once, in a new job.
+    void connectionLostDuringTheDocument_data() {
+        QTest::addColumn<bool>("tryAgain");
+        QTest::addRow("given up") << false;
+        QTest::addRow("tried again") << true;
+    }
+
+    void connectionLostDuringTheDocument() {
+        QFETCH(bool, tryAgain);
+        const int mark = lastJobId();
+        QTemporaryDir scratch;
+        CuttingProxy proxy(printersServer(), scratch.filePath("proxy.sock").toUtf8());
+        QVERIFY(proxy.isListening());
+        useServer(proxy.server());
+        const QStringList lines = formLines(sample::order({5}, false));
+
+        QStringList errors;
+        const platform::Printer::Outcome outcome =
+            print(lines, tryAgain, errors, [&proxy] { proxy.passOn(); });
+        useServer(printersServer());
+        QVERIFY(proxy.hasCut());
+        QCOMPARE(errors.size(), 1);
+        QCOMPARE(outcome, tryAgain ? platform::Printer::Outcome::Printed
+                                   : platform::Printer::Outcome::Cancelled);
+        const QList<Job> jobs = jobsAfter(mark);
+        QCOMPARE(jobs.size(), tryAgain ? 2 : 1);
+        QCOMPARE(jobs[0].state, IPP_JSTATE_CANCELED);
+        if (tryAgain)
+            QCOMPARE(printedJob(jobs[1].id).pages, QList<QStringList>{asOnPaper(lines)});
     }
 
     void longCustomerEntryWrapsInsteadOfBeingCut() {

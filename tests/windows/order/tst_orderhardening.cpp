@@ -3,6 +3,7 @@
 #include "support/FakePrinter.h"
 #include "support/FixedClock.h"
 #include "support/OrderWindowFixture.h"
+#include "support/SavedOrder.h"
 #include "support/ScratchFolder.h"
 #include "support/SmallDisk.h"
 #include "support/SystemText.h"
@@ -75,9 +76,7 @@ private Q_SLOTS:
         OrderWindowFixture order;
         order.tick({0});
         order.field(control::NameField)->setText(entry);
-        order.click(order.button(control::SaveButton));
-
-        const QByteArray saved = ScratchFolder::read("order.txt");
+        const QByteArray saved = saveOrder(order);
         QVERIFY(isCleanOrderFile(saved));
         QVERIFY2(saved.contains("\r\n            " + written + " \r\n"), saved.constData());
     }
@@ -87,9 +86,7 @@ private Q_SLOTS:
         OrderWindowFixture order;
         order.tick({0});
         paste(order.field(control::AddressField), "12 Elm Street\nApartment 4\r\nBack door");
-        order.click(order.button(control::SaveButton));
-
-        const QByteArray saved = ScratchFolder::read("order.txt");
+        const QByteArray saved = saveOrder(order);
         QVERIFY(isCleanOrderFile(saved));
         QCOMPARE(saved.count("\r\n"), 42);
     }
@@ -152,10 +149,7 @@ private Q_SLOTS:
         QVERIFY(QDir(m_scratch->path()).removeRecursively());
         order.click(order.button(control::SaveButton));
 
-        QCOMPARE(messages.asked.size(), 1);
-        QCOMPARE(messages.asked[0].text, systemText(ENOENT));
-        QCOMPARE(messages.asked[0].title, QString("Unable To Print to File."));
-        QVERIFY(!QApplication::overrideCursor());
+        expectSaveFailure(messages, systemText(ENOENT));
     }
 
     // A long order on a nearly full disk runs out of room part-way through.
@@ -173,8 +167,7 @@ private Q_SLOTS:
         order.field(control::AddressField)->setText(QString(100000, QLatin1Char('y')));
         order.click(order.button(control::SaveButton));
 
-        QCOMPARE(messages.asked.size(), 1);
-        QCOMPARE(messages.asked[0].text, systemText(ENOSPC));
+        expectSaveFailure(messages, systemText(ENOSPC));
         QCOMPARE(ScratchFolder::read("order.txt"), earlier);
         QCOMPARE(QDir().entryList(QDir::Files | QDir::Hidden), QStringList{"order.txt"});
         QVERIFY(QDir::setCurrent(m_scratch->path()));

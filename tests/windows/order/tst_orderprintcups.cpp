@@ -5,6 +5,7 @@
 #include "support/PrivateCups.h"
 
 #include <QTest>
+#include <optional>
 
 namespace {
 
@@ -72,22 +73,43 @@ private Q_SLOTS:
         QVERIFY(privatecups::jobsAfter(mark).isEmpty());
     }
 
-    void refusedJobShowsTheSchedulersWords() {
+    // The box names the cause in words a person understands, under the
+    // title it always had.
+    void failureBoxSaysWhatIsWrong_data() {
+        QTest::addColumn<QByteArray>("queue"); // empty: the scheduler is stopped
+        QTest::addColumn<QString>("cause");
+        QTest::addRow("scheduler stopped") << QByteArray() << "The printing system is not running.";
+        QTest::addRow("queue rejects jobs")
+            << QByteArray("refusing") << "The printer \"refusing\" is not accepting print jobs.";
+    }
+
+    void failureBoxSaysWhatIsWrong() {
+        QFETCH(QByteArray, queue);
+        QFETCH(QString, cause);
         FakeMessageBoxes messages;
-        privatecups::useQueue("refusing");
         const int mark = privatecups::lastJobId();
+        std::optional<privatecups::Scheduler> stopped;
+        if (queue.isEmpty()) {
+            stopped.emplace(QStringList{"form:default:a4"});
+            QVERIFY(stopped->isRunning());
+            privatecups::useServer(stopped->server());
+            QVERIFY(stopped->stop());
+        }
+        privatecups::useQueue(queue);
         OrderWindowFixture order;
         order.tick({0});
         order.click(order.button(control::PrintButton));
+        privatecups::useServer(privatecups::printersServer());
+        privatecups::useQueue({});
 
         QCOMPARE(messages.asked.size(), 1);
-        QCOMPARE(messages.asked[0].text,
-                 QString("Destination \"refusing\" is not accepting jobs."));
+        QVERIFY2(messages.asked[0].text.startsWith(cause + "\r"),
+                 qPrintable(messages.asked[0].text));
         QCOMPARE(messages.asked[0].title, QString("Unable To Print, Please Check Your Printer"));
         QCOMPARE(messages.asked[0].buttons, platform::MessageButtons::RetryCancel);
+        QCOMPARE(messages.asked[0].icon, platform::MessageIcon::Warning);
         QVERIFY(noJobLeftAfter(mark));
         QVERIFY(!QApplication::overrideCursor());
-        privatecups::useQueue({});
     }
 
     // A 100,000-character name wraps over many rows and pages, all of it.

@@ -4,6 +4,7 @@
 #include "support/FakePrinter.h"
 #include "support/FixedClock.h"
 #include "support/OrderWindowFixture.h"
+#include "support/SavedOrder.h"
 #include "support/ScratchFolder.h"
 #include "support/SmallDisk.h"
 #include "support/SystemText.h"
@@ -145,10 +146,8 @@ private Q_SLOTS:
         OrderWindowFixture order;
         QVERIFY(order.isActive());
         enterVisaOrder(order);
-        order.click(order.button(control::SaveButton));
 
-        QCOMPARE(ScratchFolder::read("order.txt"),
-                 ScratchFolder::read(QFINDTESTDATA("data/visa-order.txt")));
+        QCOMPARE(saveOrder(order), ScratchFolder::read(QFINDTESTDATA("data/visa-order.txt")));
         QCOMPARE(messages.asked.size(), 1);
         QCOMPARE(messages.asked[0].text,
                  QString("Your registration form has been saved as ORDER.TXT in the directory "
@@ -167,9 +166,7 @@ private Q_SLOTS:
         order.tick({0});
         order.click(order.button(control::SaveButton));
         order.tick({0, 23});
-        order.click(order.button(control::SaveButton));
-
-        const QByteArray saved = ScratchFolder::read("order.txt");
+        const QByteArray saved = saveOrder(order);
         QVERIFY(!saved.contains("Tarvo Pairs"));
         QVERIFY(saved.contains("         FLICKVU Registration Fee: $9.95\r\n"));
         QCOMPARE(saved.count("Quendrel Software Order Form"), 1);
@@ -192,7 +189,7 @@ private Q_SLOTS:
             order.click(order.button(control::SaveButton));
         }
 
-        expectFailureMessage(messages, systemText(EFBIG));
+        expectSaveFailure(messages, systemText(EFBIG));
         QCOMPARE(ScratchFolder::read("order.txt"), EarlierOrder);
         QCOMPARE(ScratchFolder::contents(), QStringList{"order.txt"});
         QCOMPARE(order.focusName() == nameOf(control::OrderLaterButton), false);
@@ -210,7 +207,7 @@ private Q_SLOTS:
         order.tick({2});
         order.click(order.button(control::SaveButton));
 
-        expectFailureMessage(messages, systemText(ENOSPC));
+        expectSaveFailure(messages, systemText(ENOSPC));
         QCOMPARE(ScratchFolder::read("order.txt"), EarlierOrder);
         QCOMPARE(ScratchFolder::contents(), QStringList{"order.txt"});
         QVERIFY(QDir::setCurrent(m_scratch->path()));
@@ -229,7 +226,7 @@ private Q_SLOTS:
             QCOMPARE(FailingRename::failures(), 1);
         }
 
-        expectFailureMessage(messages, systemText(EIO));
+        expectSaveFailure(messages, systemText(EIO));
         QCOMPARE(ScratchFolder::read("order.txt"), EarlierOrder);
         QCOMPARE(ScratchFolder::contents(), QStringList{"order.txt"});
     }
@@ -241,7 +238,7 @@ private Q_SLOTS:
         order.tick({2});
         order.click(order.button(control::SaveButton));
 
-        expectFailureMessage(messages, systemText(EISDIR));
+        expectSaveFailure(messages, systemText(EISDIR));
         QVERIFY(QFileInfo("order.txt").isDir());
         QVERIFY(ScratchFolder::contents("order.txt").isEmpty());
         QCOMPARE(ScratchFolder::contents(), QStringList{"order.txt"});
@@ -290,7 +287,7 @@ private Q_SLOTS:
         QCOMPARE(ScratchFolder::contents(), QStringList{"order.txt"});
         const QByteArray saved = ScratchFolder::read("order.txt");
         if (error != 0) {
-            expectFailureMessage(messages, systemText(error));
+            expectSaveFailure(messages, systemText(error));
             QCOMPARE(saved, earlier);
             return;
         }
@@ -348,15 +345,6 @@ private:
         messages.whileOpen = [](const platform::MessageRequest& request) {
             QVERIFY2(!QApplication::overrideCursor(), qPrintable(request.title));
         };
-    }
-
-    static void expectFailureMessage(const FakeMessageBoxes& messages, const QString& text) {
-        QCOMPARE(messages.asked.size(), 1);
-        QCOMPARE(messages.asked[0].text, text);
-        QCOMPARE(messages.asked[0].title, QString("Unable To Print to File."));
-        QCOMPARE(messages.asked[0].buttons, platform::MessageButtons::Ok);
-        QCOMPARE(messages.asked[0].icon, platform::MessageIcon::Warning);
-        QVERIFY(!QApplication::overrideCursor());
     }
 
     std::optional<ScratchFolder> m_scratch;

@@ -7,6 +7,9 @@
 
 #include <QAccessible>
 #include <QClipboard>
+#include <QMap>
+#include <QSet>
+#include <QStyleHints>
 #include <QTest>
 #include <QTimer>
 
@@ -60,9 +63,25 @@ QStringList tabStopsAfterName(PaymentMethod payment) {
            namesOf({control::EmailField}) + when(PaymentMethod::Discover, control::DiscoverOption) +
            products(0, 0) + products(2, 2) + products(1, 1) + products(3, 6) +
            namesOf({control::SalesTaxBox}) + products(7, 15) +
-           when(PaymentMethod::AmericanExpress, control::AmericanExpressOption) + products(16, 23) +
+           when(PaymentMethod::AmericanExpress, control::AmericanExpressOption) +
+           products(16, model::ProductCount - 1) +
            namesOf({control::SaveButton, control::OrderLaterButton, control::PrintButton,
                     control::NameField});
+}
+
+// The button goes down at `from` in a control, the pointer moves by `by`
+// with it held, and the button comes up there: a click when `by` is small.
+void pressMoveAndLetGo(QWidget* control, QPoint from, QPoint by) {
+    QWindow* window = control->window()->windowHandle();
+    const QPoint start = control->mapTo(control->window(), from);
+    QTest::mousePress(window, Qt::LeftButton, {}, start);
+    if (!by.isNull())
+        QTest::mouseMove(window, start + by);
+    QTest::mouseRelease(window, Qt::LeftButton, {}, start + by);
+}
+
+int dragDistance() {
+    return QGuiApplication::styleHints()->startDragDistance();
 }
 
 // The mouse button goes down on one control and comes up over another.
@@ -94,7 +113,8 @@ void choosePayment(const OrderWindowFixture& order, PaymentMethod payment) {
     QCOMPARE(order.focusName(), nameOf(control::NameField));
 }
 
-// The option button a word of a test's steps names.
+// The option button a word of a test's steps names; a word it does not know
+// stops the test.
 QRadioButton* optionNamed(const OrderWindowFixture& order, const QString& word) {
     if (word == "disk")
         return order.diskSizeOption();
@@ -102,6 +122,8 @@ QRadioButton* optionNamed(const OrderWindowFixture& order, const QString& word) 
         {"check", PaymentMethod::Check},           {"visa", PaymentMethod::Visa},
         {"mastercard", PaymentMethod::MasterCard}, {"moneyorder", PaymentMethod::MoneyOrder},
         {"amex", PaymentMethod::AmericanExpress},  {"discover", PaymentMethod::Discover}};
+    if (!methods.contains(word))
+        qFatal("no option button is called \"%s\"", qPrintable(word));
     return order.payment(methods.value(word));
 }
 
@@ -301,16 +323,18 @@ private Q_SLOTS:
         for (const QString& step : how.split(", ")) {
             const QStringList words = step.split(' ');
             if (words[0] == "click")
-                order.click(optionNamed(order, words[1]));
+                order.click(optionNamed(order, words.value(1)));
             else if (words[0] == "down" || words[0] == "up")
                 order.press(words[0] == "down" ? Qt::Key_Down : Qt::Key_Up);
             else if (words[0] == "press")
-                pressAndLetGoElsewhere(optionNamed(order, words[1]),
+                pressAndLetGoElsewhere(optionNamed(order, words.value(1)),
                                        order.field(control::ZipCodeField));
-            else
-                QAccessible::queryAccessibleInterface(optionNamed(order, words[1]))
+            else if (words[0] == "reader")
+                QAccessible::queryAccessibleInterface(optionNamed(order, words.value(1)))
                     ->actionInterface()
                     ->doAction(QAccessibleActionInterface::pressAction());
+            else
+                QFAIL(qPrintable("no step is called \"" + words[0] + "\""));
         }
         QTRY_VERIFY(order.payment(selected)->isChecked());
         const QStringList stops = namesOf({control::NameField}) + tabStopsAfterName(selected);
@@ -353,7 +377,7 @@ private Q_SLOTS:
         for (PaymentMethod method : selected) {
             order.press(key);
             QVERIFY(order.payment(method)->isChecked());
-            QCOMPARE(order.focusName(), nameOf(OrderWindowFixture::optionFor(method)));
+            QCOMPARE(order.focusName(), nameOf(control::optionFor(method)));
             QCOMPARE(order.field(control::CardholderNameField)->isEnabled(),
                      model::isCardPayment(method));
         }
@@ -396,27 +420,43 @@ private Q_SLOTS:
             QVERIFY(order.field(control::CardNumberField)->isEnabled());
     }
 
-    // Wherever a person clicks into a field, the first key replaces its text.
+    // Wherever a person clicks into a field, and however the hand moves while
+    // the button is down, short of a drag, the first key replaces its text.
     void clickingIntoAFieldSelectsItsText_data() {
         QTest::addColumn<std::string_view>("field");
         QTest::addColumn<double>("across"); // where, as a share of the width
+        QTest::addColumn<QPoint>("moved");  // with the button down
+        QTest::addColumn<bool>("fresh");    // the window as it opened: the name field has the focus
         for (std::string_view name :
              {control::NameField, control::AddressField, control::CityField, control::StateField,
               control::ZipCodeField, control::PhoneField, control::EmailField,
-              control::CardholderNameField, control::CardNumberField, control::CardExpiryField})
-            QTest::addRow("%s", name.data()) << name << 0.5;
-        QTest::addRow("address, left end") << control::AddressField << 0.01;
-        QTest::addRow("zip code, right end") << control::ZipCodeField << 0.98;
+              control::CardholderNameField, control::CardNumberField, control::CardExpiryField}) {
+            QTest::addRow("%s", name.data()) << name << 0.5 << QPoint() << false;
+            QTest::addRow("%s, moved 2 pixels", name.data())
+                << name << 0.5 << QPoint(2, 0) << false;
+        }
+        QTest::addRow("address, left end") << control::AddressField << 0.01 << QPoint() << false;
+        QTest::addRow("zip code, right end") << control::ZipCodeField << 0.98 << QPoint() << false;
+        QTest::addRow("name, moved just short of a drag")
+            << control::NameField << 0.2 << QPoint(dragDistance() - 2, 1) << false;
+        QTest::addRow("name, focused since the window opened")
+            << control::NameField << 0.2 << QPoint() << true;
+        QTest::addRow("name, focused since the window opened, moved 2 pixels")
+            << control::NameField << 0.2 << QPoint(1, 1) << true;
     }
 
     void clickingIntoAFieldSelectsItsText() {
         QFETCH(std::string_view, field);
         QFETCH(double, across);
+        QFETCH(QPoint, moved);
+        QFETCH(bool, fresh);
         OrderWindowFixture order;
-        order.click(order.payment(PaymentMethod::Discover)); // cards on: all ten take the focus
+        QVERIFY(order.isActive());
+        if (!fresh) // cards on: all ten take the focus
+            order.click(order.payment(PaymentMethod::Discover));
         QLineEdit* target = order.field(field);
         const QPoint point(int(target->width() * across), target->height() / 2);
-        order.clickAt(target, point);
+        pressMoveAndLetGo(target, point, moved);
         QCOMPARE(order.focusName(), nameOf(field));
         QTest::keyClicks(target, "12 Elm St");
         QCOMPARE(target->text(), QString("12 Elm St"));
@@ -425,6 +465,37 @@ private Q_SLOTS:
         order.clickAt(target, QPoint(2, target->height() / 2));
         QTest::keyClicks(target, "#");
         QCOMPARE(target->text(), QString("#12 Elm St"));
+    }
+
+    // A drag across the text selects part of it, as in any text field,
+    // whether the drag enters the field or starts in the one with the focus.
+    void draggingAcrossAFieldSelectsPartOfIt_data() {
+        QTest::addColumn<bool>("entering");
+        QTest::addRow("into another field") << true;
+        QTest::addRow("in the field with the focus") << false;
+    }
+
+    void draggingAcrossAFieldSelectsPartOfIt() {
+        QFETCH(bool, entering);
+        OrderWindowFixture order;
+        QVERIFY(order.isActive());
+        QLineEdit* address = order.field(control::AddressField);
+        if (!entering) {
+            order.click(address);
+            QTest::keyClicks(address, "(Address)");
+        }
+        // From the left end, across about half of "(Address)".
+        const QPoint start(2, address->height() / 2);
+        const int half = address->fontMetrics().horizontalAdvance("(Addr");
+        QVERIFY(half > dragDistance());
+        pressMoveAndLetGo(address, start, QPoint(half, 0));
+        QCOMPARE(order.focusName(), nameOf(control::AddressField));
+        QVERIFY2(address->selectedText().startsWith("(Add") &&
+                     address->selectedText().size() < address->text().size(),
+                 qPrintable(address->selectedText()));
+        QTest::keyClicks(address, "X");
+        QVERIFY2(address->text().startsWith("X") && address->text().endsWith("ess)"),
+                 qPrintable(address->text()));
     }
 
     void enteringAFieldByKeySelectsItsText() {
@@ -437,11 +508,15 @@ private Q_SLOTS:
         QCOMPARE(address->selectedText(), QString("(Address)"));
         QTest::keyClicks(address, "12 Elm Street");
         QCOMPARE(address->text(), QString("12 Elm Street"));
+        // Once typed into, the field takes a click as any text field does.
+        order.clickAt(address, QPoint(2, address->height() / 2));
+        QTest::keyClicks(address, "#");
+        QCOMPARE(address->text(), QString("#12 Elm Street"));
 
         // Coming back selects the whole entry again, so typing replaces it.
         order.press(Qt::Key_Tab);
         order.press(Qt::Key_Tab, Qt::ShiftModifier);
-        QCOMPARE(address->selectedText(), QString("12 Elm Street"));
+        QCOMPARE(address->selectedText(), QString("#12 Elm Street"));
     }
 
     // The field's own context menu works on what the customer selected there;
@@ -545,6 +620,39 @@ private Q_SLOTS:
 
         movePointerOver(order.product(9));
         QVERIFY(order.caption(control::DescriptionBox).startsWith("GLYFFS Vol. I & II:  "));
+    }
+
+    // Keyboard only, from a fresh window: Tab to each product shows its
+    // description, the very text the pointer shows there, and a screen reader
+    // reads the same with the box.
+    void tabToEachProductShowsItsDescription() {
+        OrderWindowFixture order;
+        QVERIFY(order.isActive());
+        const QStringList stops = tabStopsAfterName(PaymentMethod::Check);
+        QMap<int, QString> byFocus;
+        for (qsizetype i = 0; i < stops.size(); ++i) {
+            order.press(Qt::Key_Tab);
+            for (int product = 0; product < model::ProductCount; ++product) {
+                if (order.focusName() == nameOf(control::ProductBox, product))
+                    byFocus[product] = order.caption(control::DescriptionBox);
+            }
+        }
+        QCOMPARE(byFocus.size(), model::ProductCount);
+
+        QSet<QString> different;
+        for (int product = 0; product < model::ProductCount; ++product) {
+            const QString shown = byFocus[product];
+            QVERIFY2(!shown.trimmed().isEmpty(), qPrintable(QString::number(product)));
+            QCOMPARE(order.product(product)->accessibleDescription(), shown);
+            movePointerOver(order.product(product));
+            QCOMPARE(order.caption(control::DescriptionBox), shown);
+            different.insert(shown);
+        }
+        QCOMPARE(different.size(), model::ProductCount);
+        QVERIFY(byFocus[18].startsWith("ORDER FORM SOURCE CODE (Royalty Free): \n"));
+        QCOMPARE(byFocus[18].count('\n'), 1);
+        // Nothing was ticked on the way.
+        QCOMPARE(order.caption(control::SubTotalAmount), QString("$0.00"));
     }
 
     void escapeDoesNotCloseTheWindow() {

@@ -2,6 +2,7 @@
 #include "platform/desktop/DisplayText.h"
 #include "platform/help/Help.h"
 #include "platform/help/HelpViewer.h"
+#include "support/ExpectedLayout.h"
 #include "support/FakeDisplayInfo.h"
 #include "support/FakeMessageBoxes.h"
 #include "support/FakeProgramEnd.h"
@@ -306,7 +307,8 @@ private Q_SLOTS:
 
     void introductoryTextAsPainted() {
         auto* label = m_main->findChild<QLabel*>(platform::fromUtf8(command::IntroductionText));
-        QCOMPARE(label->geometry(), QRect(24, 16, 481, 313)); // 360, 240, 7212 x 4692 twips
+        QCOMPARE(label->geometry(), expected::inPixels(expected::window("main").inClientArea(
+                                        command::IntroductionText)));
         QVERIFY(label->autoFillBackground());
         QCOMPARE(label->palette().color(QPalette::Window), QColor(255, 255, 255));
         const QList<PaintedText> painted = PaintedTextRecorder::of(*label);

@@ -1,4 +1,5 @@
 #include "platform/desktop/DisplayText.h"
+#include "support/ExpectedLayout.h"
 #include "support/FakeDisplayInfo.h"
 #include "support/FakeMessageBoxes.h"
 #include "support/PaintedText.h"
@@ -118,16 +119,18 @@ private Q_SLOTS:
     void sizeAndPlace_data() {
         QTest::addColumn<QRect>("screen");
         QTest::addColumn<QSize>("outerSize");
-        // 2930 x 1500 twips on exactly 1024 x 768; the design size elsewhere.
-        QTest::addRow("1024 x 768") << QRect(0, 0, 1024, 768) << QSize(195, 100);
-        QTest::addRow("800 x 600") << QRect(0, 0, 800, 600) << QSize(190, 98);
-        QTest::addRow("1024 x 600") << QRect(0, 0, 1024, 600) << QSize(190, 98);
-        QTest::addRow("1152 x 864") << QRect(0, 0, 1152, 864) << QSize(190, 98);
-        QTest::addRow("1280 x 1024") << QRect(0, 0, 1280, 1024) << QSize(190, 98);
+        // A size of its own on exactly 1024 x 768; the design size elsewhere.
+        const expected::Window& layout = expected::window("splash");
+        const QSize own = expected::inPixels(*layout.outerOn1024By768);
+        const QSize design = expected::inPixels(layout.client);
+        QTest::addRow("1024 x 768") << QRect(0, 0, 1024, 768) << own;
+        QTest::addRow("800 x 600") << QRect(0, 0, 800, 600) << design;
+        QTest::addRow("1024 x 600") << QRect(0, 0, 1024, 600) << design;
+        QTest::addRow("1152 x 864") << QRect(0, 0, 1152, 864) << design;
+        QTest::addRow("1280 x 1024") << QRect(0, 0, 1280, 1024) << design;
         // The primary monitor, whose size counts, right of a larger one.
-        QTest::addRow("1024 x 768 right of another")
-            << QRect(1280, 0, 1024, 768) << QSize(195, 100);
-        QTest::addRow("800 x 600 below another") << QRect(0, 1024, 800, 600) << QSize(190, 98);
+        QTest::addRow("1024 x 768 right of another") << QRect(1280, 0, 1024, 768) << own;
+        QTest::addRow("800 x 600 below another") << QRect(0, 1024, 800, 600) << design;
     }
 
     void sizeAndPlace() {
@@ -157,7 +160,8 @@ private Q_SLOTS:
         }
         auto* label = splash->findChild<QLabel*>(
             platform::fromUtf8(windows::shell::splash_control::StartingText));
-        QCOMPARE(label->geometry(), QRect(8, 8, 177, 73)); // 120, 120, 2655 x 1095 twips
+        QCOMPARE(label->geometry(), expected::inPixels(expected::window("splash").inClientArea(
+                                        windows::shell::splash_control::StartingText)));
         QVERIFY(!label->autoFillBackground());
         QCOMPARE(splash->palette().color(QPalette::Window), QColor(0, 0, 192));
 

@@ -2,7 +2,7 @@
 
 #include <QDialog>
 
-namespace windows::layout {
+namespace windows {
 
 // A modal window of the program. Only its own buttons and its close box close
 // it: Esc has no meaning of its own here.
@@ -18,4 +18,4 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 };
 
-} // namespace windows::layout
+} // namespace windows

@@ -1,9 +1,9 @@
-#include "windows/layout/ModalWindow.h"
+#include "windows/ModalWindow.h"
 
 #include <QKeyEvent>
 #include <QPushButton>
 
-namespace windows::layout {
+namespace windows {
 
 ModalWindow::ModalWindow(QWidget* owner, Qt::WindowFlags flags)
     : QDialog(owner, flags) {
@@ -29,4 +29,4 @@ void ModalWindow::keyPressEvent(QKeyEvent* event) {
     QDialog::keyPressEvent(event);
 }
 
-} // namespace windows::layout
+} // namespace windows
