@@ -24,7 +24,6 @@ every time. Where a window is too late, up to five more rounds follow, and
 the best times of all of them count.
 """
 
-import os
 import re
 import sys
 import time
@@ -36,7 +35,6 @@ from scenarios import MAIN_TITLE, ORDER_TITLE
 from shell_scenarios import ABOUT_TITLE
 from xlib import Display
 
-PRIVATE_SESSION = "ORDERFORM_E2E_PRIVATE_DBUS_SESSION"
 SCREEN = Monitor(0, 0, SCREEN_WIDTH, SCREEN_HEIGHT, primary=True)
 TOLERANCE = 2  # pixels
 # How much later than on a bare X server a window may open.
@@ -376,33 +374,26 @@ def menu_font():
     proportional typeface: "File" and "Help", four letters each, are as wide
     as each other in a monospaced font and not in a proportional one."""
     import pyatspi
-    from accessibility import accessibility_bus_ready, find, program_on_bus
+    from assistive import find, start_accessible
 
     with Desktop("menu-font", printers=False) as desktop:
         fonts = desktop.scratch / "fonts.conf"
         fonts.write_text(PACKAGE_FONTS.format(cache=desktop.scratch / "fontconfig-cache"))
-        accessibility_bus_ready()
-        program = desktop.start_program(environment={
-            "FONTCONFIG_FILE": str(fonts),
-            "QT_LINUX_ACCESSIBILITY_ALWAYS_ON": "1",
-            "DBUS_SESSION_BUS_ADDRESS": os.environ["DBUS_SESSION_BUS_ADDRESS"],
-        })
+        program = start_accessible(desktop, environment={"FONTCONFIG_FILE": str(fonts)})
         program.wait_for_window(MAIN_TITLE, timeout=30)
-        application = program_on_bus(program.pid)
         widths = {}
         for title in ("File", "Help"):
-            menu = find(application, title, pyatspi.ROLE_MENU, pyatspi.ROLE_MENU_ITEM)
+            menu = find(program.application, title, pyatspi.ROLE_MENU, pyatspi.ROLE_MENU_ITEM)
             widths[title] = menu.queryComponent().getExtents(pyatspi.DESKTOP_COORDS).width
         check(abs(widths["File"] - widths["Help"]) >= 3,
               f"the menu bar's titles are {widths} pixels wide: a monospaced font")
 
 
 if __name__ == "__main__":
-    if sys.argv[1:] == ["menu-font"] and not os.environ.get(PRIVATE_SESSION):
-        # The accessibility bus starts on demand in a private D-Bus session,
-        # which dbus-run-session ends by its process id once this test ends.
-        os.environ[PRIVATE_SESSION] = "1"
-        os.execvp("dbus-run-session", ["dbus-run-session", "--", sys.executable, *sys.argv])
+    if sys.argv[1:] == ["menu-font"]:
+        # Only this one reads the program over the accessibility bus.
+        from assistive import in_private_session
+        in_private_session()
     run_tests({
         **{name: (lambda name=name: under_window_manager(name)) for name in WINDOW_MANAGERS},
         "two-monitors": two_monitors,
