@@ -5,7 +5,8 @@ typeface where the system's fonts are only the package's. Each scenario is
 one CTest test, on X servers of its own:
 
     desktop_scenarios.py openbox | xfwm4 | metacity | icewm | fluxbox | i3 | twm |
-                         kwin_x11 | mutter | marco | two-monitors | menu-font
+                         kwin_x11 | mutter | marco | two-monitors | whole-title |
+                         menu-font
 
 Under a window manager the program starts, shows its splash window, its main
 window, the order window (Ctrl+S), the About window (Ctrl+A) and the vendor
@@ -356,6 +357,84 @@ def two_monitors():
 
 
 # ---------------------------------------------------------------------------
+# Whole titles
+
+MISSING_DATA_TITLE = "Quendrel Software - Data Missing"
+LETTER_HEIGHT = 8  # pixels
+
+
+def whole_title():
+    """Under openbox, the message box for an order without products, whose
+    title is longer than its text, shows its whole title: the title's
+    letters take as much room in its title bar as in that of a wide window
+    of the test's own with the same title. openbox cuts a title that does
+    not fit in its middle ("Quendrel ... ta Missing"), which takes less."""
+    from assistive import start_accessible
+
+    with Desktop("whole-title", printers=False) as desktop:
+        program = start_accessible(desktop)
+        main = program.wait_for_window(MAIN_TITLE, timeout=30)
+        main.press("ctrl+s")
+        order = program.wait_for_window(ORDER_TITLE)
+        order.push("Save to File")
+        box = program.message_box(MISSING_DATA_TITLE)
+        shown = _settled_title_width(desktop.display, box.id)
+        with Display(desktop.display) as server:
+            own = server.map_window(MISSING_DATA_TITLE, 20, 20, 900, 100)
+            whole = _settled_title_width(desktop.display, own)
+        check(shown >= whole - 1,
+              f"the box's title takes {shown} pixels of its title bar, the whole title "
+              f"{whole}: openbox cut it short")
+
+
+def _settled_title_width(display, client):
+    """The width of the title's letters in the window's title bar, once the
+    window manager has drawn it and it has stayed the same for 0.2 s."""
+    seen = []
+
+    def settled():
+        seen.append(_title_width(display, client))
+        return len(seen) >= 3 and seen[-1] == seen[-2] == seen[-3] and seen[-1]
+    return wait_for(settled, 10, f"the title bar of window {client}", interval=0.1)
+
+
+def _title_width(display, client):
+    """From the leftmost to the rightmost pixel of the title's letters in
+    the label of the window's title bar (openbox's widest window above the
+    client that letters fit in), or None before there is one."""
+    with Display(display) as server:
+        frame = server.top_level_ancestor(client)
+        if frame == client:
+            return None
+        places, leaves = {}, []
+        unvisited = [(frame, 0, 0)]
+        while unvisited:
+            window, left, top = unvisited.pop()
+            inside = server.place(window) if window != frame else (0, 0) + server.place(frame)[2:]
+            places[window] = (left + inside[0], top + inside[1], *inside[2:])
+            children = [child for child in server.children(window) if server.is_viewable(child)]
+            if not children:
+                leaves.append(window)
+            if window != client:
+                unvisited += [(child, *places[window][:2]) for child in children]
+        client_top = places[client][1]
+        # Tall enough for letters: the frame's edges are windows too.
+        in_title_bar = [window for window in leaves
+                        if window != client and places[window][3] >= LETTER_HEIGHT and
+                        places[window][1] + places[window][3] <= client_top]
+    if not in_title_bar:
+        return None
+    label = Picture(max(in_title_bar, key=lambda window: places[window][2]), display)
+    ink = []
+    for y in range(label.height):
+        row = [label.colour(x, y) for x in range(label.width)]
+        background = max(set(row), key=row.count)
+        ink += [x for x, colour in enumerate(row)
+                if sum(abs(a - b) for a, b in zip(colour, background)) > 60]
+    return max(ink) - min(ink) + 1 if ink else None
+
+
+# ---------------------------------------------------------------------------
 # The program's own typeface
 
 # Fontconfig that knows the fonts of the package's one font dependency and
@@ -390,12 +469,13 @@ def menu_font():
 
 
 if __name__ == "__main__":
-    if sys.argv[1:] == ["menu-font"]:
-        # Only this one reads the program over the accessibility bus.
+    if sys.argv[1:] in (["menu-font"], ["whole-title"]):
+        # Only these read the program over the accessibility bus.
         from assistive import in_private_session
         in_private_session()
     run_tests({
         **{name: (lambda name=name: under_window_manager(name)) for name in WINDOW_MANAGERS},
         "two-monitors": two_monitors,
+        "whole-title": whole_title,
         "menu-font": menu_font,
     })

@@ -128,6 +128,21 @@ class Display:
         tree = self._tree(window)
         return tree[0] if tree else None
 
+    def children(self, window):
+        """The window's children, bottom to top; none once the window is gone."""
+        tree = self._tree(window)
+        return tree[1] if tree else []
+
+    def place(self, window):
+        """(left, top, width, height) of the window within its parent's
+        inside, its border left out."""
+        attributes = _WindowAttributes()
+        _x.XGetWindowAttributes(self._display, window, ctypes.byref(attributes))
+        return attributes.x, attributes.y, attributes.width, attributes.height
+
+    def is_viewable(self, window):
+        return self._map_state(window) == _IS_VIEWABLE
+
     def _map_state(self, window):
         attributes = _WindowAttributes()
         if not _x.XGetWindowAttributes(self._display, window, ctypes.byref(attributes)):

@@ -5,7 +5,9 @@
 #include "platform/desktop/WindowIcon.h"
 #include "platform/desktop/WindowPlacement.h"
 
+#include <QDialogButtonBox>
 #include <QFontMetrics>
+#include <QLayout>
 #include <QMessageBox>
 #include <QPushButton>
 
@@ -56,11 +58,21 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override {
-        // The box takes the size of its text here, then that of its title.
+        widenToTitle();
+        // The box takes its size here, from its layout.
         QMessageBox::showEvent(event);
-        if (const int titleWidth = widthForTitle(windowTitle()); width() < titleWidth)
-            setFixedWidth(titleWidth);
         centreOnScreen(*this);
+    }
+
+private:
+    // The box sizes itself to its layout whenever the layout changes, shown
+    // or not: a row of buttons as wide as the title needs keeps it that wide.
+    void widenToTitle() {
+        auto* buttons = findChild<QDialogButtonBox*>();
+        if (!buttons || !layout())
+            return;
+        const QMargins margins = layout()->contentsMargins();
+        buttons->setMinimumWidth(widthForTitle(windowTitle()) - margins.left() - margins.right());
     }
 };
 

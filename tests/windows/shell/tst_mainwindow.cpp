@@ -274,6 +274,9 @@ private Q_SLOTS:
                                platform::MessageButtons::Ok, platform::MessageIcon::Warning});
             },
             [&](QWidget& box) {
+                // As it stays once its layout has settled.
+                QVERIFY(QTest::qWaitForWindowExposed(&box));
+                QCoreApplication::sendPostedEvents();
                 shown = box.windowTitle();
                 place = box.frameGeometry();
                 noIcon = isEmptyIcon(box.windowIcon());
