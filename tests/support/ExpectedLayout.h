@@ -1,7 +1,5 @@
 #pragma once
 
-#include "platform/desktop/Twips.h"
-
 #include <QColor>
 #include <QFile>
 #include <QHash>
@@ -12,6 +10,7 @@
 #include <QRect>
 #include <QSize>
 #include <QString>
+#include <cmath>
 #include <optional>
 #include <string_view>
 
@@ -191,12 +190,20 @@ inline const Window& window(const QString& name) {
     return *found;
 }
 
-// A place in twips as the pixels it covers at 96 dpi.
+// A place in twips as the pixels it covers at 96 dpi, 15 twips to a pixel:
+// each edge on the nearest pixel. Reckoned here, not by the program's own
+// conversion, so that a fault there moves the windows and not the oracle.
+inline int edgeInPixels(int twips) {
+    return static_cast<int>(std::lround(twips / 15.0));
+}
 inline QRect inPixels(const QRect& twips) {
-    return platform::twips::toPixels(twips.left(), twips.top(), twips.width(), twips.height());
+    const int left = edgeInPixels(twips.left());
+    const int top = edgeInPixels(twips.top());
+    return {left, top, edgeInPixels(twips.left() + twips.width()) - left,
+            edgeInPixels(twips.top() + twips.height()) - top};
 }
 inline QSize inPixels(const QSize& twips) {
-    return platform::twips::sizeToPixels(twips.width(), twips.height());
+    return {edgeInPixels(twips.width()), edgeInPixels(twips.height())};
 }
 
 } // namespace expected
