@@ -41,3 +41,13 @@ def face_colour(window, caption):
     check(len(rows) == 1, f"the expected layout has no one control captioned {caption!r}")
     back = rows[0]["back"]
     return tuple(back) if isinstance(back, list) else _SYSTEM_COLOURS[back]
+
+
+def boxes_within(window, frame_captions):
+    """How many check boxes and option buttons lie in the frames with these
+    captions."""
+    controls = _window(window)["controls"]
+    frames = {row["name"] for row in controls
+              if row["kind"] == "frame" and row["caption"].strip() in frame_captions}
+    return sum(1 for row in controls
+               if row["kind"] in ("check box", "option") and row.get("on") in frames)

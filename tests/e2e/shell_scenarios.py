@@ -9,7 +9,7 @@ is one CTest test:
 import pyatspi
 
 from assistive import in_private_session
-from expected_layout import client_size, face_colour
+from expected_layout import boxes_within, client_size, face_colour
 from orderform_e2e import Desktop, TestFailure, check, check_equal, run_tests, wait_for
 from scenarios import (ORDER_LATER, PRINT_ORDER_FORM, SAVE_TO_FILE, check_centred,
                        open_order_window, start_to_main_window)
@@ -110,6 +110,9 @@ def check_captions_whole(window, window_name, buttons, frames=()):
     boxes = {node.name: window.in_picture(node) for frame in frames
              for node in window.controls(lambda node: node.getRole() in (
                  pyatspi.ROLE_CHECK_BOX, pyatspi.ROLE_RADIO_BUTTON), within=frame)}
+    expected_boxes = boxes_within(window_name, frames)
+    check(len(boxes) == expected_boxes, f"{len(boxes)} check boxes and option buttons found in "
+                                        f"{frames}, not {expected_boxes}")
     bevel = round(2 * window.scale())
     findings = []
 
