@@ -417,6 +417,8 @@ def _title_width(display, client):
                 leaves.append(window)
             if window != client:
                 unvisited += [(child, *places[window][:2]) for child in children]
+        if client not in places:  # still on its way into the frame
+            return None
         client_top = places[client][1]
         # Tall enough for letters: the frame's edges are windows too.
         in_title_bar = [window for window in leaves

@@ -7,7 +7,8 @@
 namespace platform {
 namespace {
 
-constexpr int GiveUpMilliseconds = 1000;
+// A window manager on a busy machine may take seconds over its first window.
+constexpr int GiveUpMilliseconds = 5000;
 constexpr int LookAgainMilliseconds = 50;
 
 // The window an event of the X server is about, where it is one of those that
