@@ -134,7 +134,11 @@ def xdotool(*arguments, check_status=True, display=None):
 
 
 class Picture:
-    """What a window shows, pixel by pixel, as xwd takes it from the X server."""
+    """What a window shows, pixel by pixel, as xwd takes it from the X server.
+    Not to be trusted for a window of the program that opens over two of its
+    windows where one wholly covers the other (a message box over the order
+    window): the X server's GetImage gives it black on Xvfb and Xephyr,
+    while the screen itself (Xvfb -fbdir) shows it painted."""
 
     def __init__(self, window_id, display=None):
         taken = subprocess.run(["xwd", "-id", str(window_id), "-silent"], capture_output=True,
