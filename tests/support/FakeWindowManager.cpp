@@ -32,8 +32,9 @@ std::vector<uint32_t> values(xcb_connection_t* connection, xcb_window_t window, 
 
 } // namespace
 
-FakeWindowManager::FakeWindowManager(const QByteArray& display, Manner manner)
+FakeWindowManager::FakeWindowManager(const QByteArray& display, Manner manner, bool dropsFirstMove)
     : m_manner(manner)
+    , m_dropsFirstMove(dropsFirstMove)
     , m_connection(xcb_connect(display.constData(), nullptr)) {
     if (xcb_connection_has_error(m_connection) != 0)
         fail("cannot reach the X server");
@@ -186,6 +187,9 @@ void FakeWindowManager::configure(const xcb_configure_request_event_t& request) 
         xcb_configure_window(m_connection, request.window, mask, asked.data());
         return;
     }
+    const bool moves = (request.value_mask & (XCB_CONFIG_WINDOW_X | XCB_CONFIG_WINDOW_Y)) != 0;
+    if (moves && m_dropsFirstMove && m_firstMoveDropped.insert(request.window).second)
+        return;
     // Framed: the window's corner goes where it asks, its frame round it.
     const auto now = owned(xcb_get_geometry_reply(
         m_connection, xcb_get_geometry(m_connection, framed->second), nullptr));

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <map>
 #include <mutex>
+#include <set>
 #include <thread>
 #include <vector>
 #include <xcb/xcb.h>
@@ -34,7 +35,9 @@ public:
     // wrong order shows.
     static constexpr QMargins Frame{3, 23, 5, 7};
 
-    FakeWindowManager(const QByteArray& display, Manner manner);
+    // `dropsFirstMove`: the first request to move each framed window is
+    // dropped, as a window manager still busy placing a new window may.
+    FakeWindowManager(const QByteArray& display, Manner manner, bool dropsFirstMove = false);
     ~FakeWindowManager();
     FakeWindowManager(const FakeWindowManager&) = delete;
     FakeWindowManager& operator=(const FakeWindowManager&) = delete;
@@ -56,6 +59,8 @@ private:
     xcb_atom_t atom(const char* name) const;
 
     Manner m_manner;
+    bool m_dropsFirstMove;
+    std::set<xcb_window_t> m_firstMoveDropped;
     xcb_connection_t* m_connection;
     xcb_window_t m_root;
     xcb_atom_t m_frameExtents;

@@ -37,6 +37,15 @@ FramedPlace toWindowPixels(const X11Frames::Place& place, const QWidget& window)
     return {QRect(client, window.size()), toWindowPixels(place.frame, ratio)};
 }
 
+// The way back: a point in the window's pixels as the screen's.
+QPoint toScreenPixels(const QPoint& point, const QWidget& window) {
+    const qreal ratio = window.devicePixelRatioF();
+    const QPoint corner = window.screen() ? window.screen()->geometry().topLeft() : QPoint();
+    const QPoint beyond = point - corner;
+    return corner + QPoint(static_cast<int>(std::lround(beyond.x() * ratio)),
+                           static_cast<int>(std::lround(beyond.y() * ratio)));
+}
+
 } // namespace
 
 QMargins expectedFrame(QWidget& window) {
@@ -67,6 +76,11 @@ void whenFramed(QWidget& window, const FramedCall& framed) {
         framed(shown, toWindowPixels(*place, shown));
         return true;
     });
+}
+
+void moveClientTo(QWidget& window, const QPoint& corner) {
+    if (X11Frames* frames = X11Frames::instance(); frames && !isFrameless(window))
+        frames->moveClient(window, toScreenPixels(corner, window));
 }
 
 } // namespace platform

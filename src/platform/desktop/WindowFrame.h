@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QMargins>
+#include <QPoint>
 #include <QRect>
 #include <functional>
 
@@ -31,5 +32,11 @@ using FramedCall = std::function<void(QWidget& window, const FramedPlace& place)
 // the kind where the window manager gives no forecast. Only on X11, and not
 // for frameless windows: elsewhere a compositor places the windows.
 void whenFramed(QWidget& window, const FramedCall& framed);
+
+// Asks the window manager to put the client area of `window`, which is on the
+// screen, with its corner at `corner`, even where Qt believes it is there
+// already (a window manager may drop a request to move a window that it is
+// still placing). Only on X11, as whenFramed().
+void moveClientTo(QWidget& window, const QPoint& corner);
 
 } // namespace platform

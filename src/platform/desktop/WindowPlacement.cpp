@@ -4,9 +4,11 @@
 #include "platform/desktop/Twips.h"
 #include "platform/desktop/WindowFrame.h"
 
+#include <QTimer>
 #include <QWidget>
 #include <cmath>
 #include <cstdlib>
+#include <optional>
 
 namespace platform {
 namespace {
@@ -27,6 +29,21 @@ QPoint centredClientCorner(const QRect& screen, const QSize& client, const QMarg
     return centredOuterCorner(screen, client.grownBy(frame)) + QPoint(frame.left(), frame.top());
 }
 
+constexpr int LookAgainMilliseconds = 500;
+
+// Where the client area of a window on the screen has to go for its frame to
+// be centred; nothing where it is there already.
+std::optional<QPoint> movedPlace(const QRect& screen, const QWidget& window,
+                                 const FramedPlace& place) {
+    const QPoint wanted = centredClientCorner(screen, window.size(), place.frame);
+    const QPoint off = wanted - place.client.topLeft();
+    // Scaled, a window's pixels are rounded on the way to the screen's.
+    const int slack = window.devicePixelRatioF() > 1 ? 1 : 0;
+    if (std::abs(off.x()) > slack || std::abs(off.y()) > slack)
+        return wanted;
+    return std::nullopt;
+}
+
 } // namespace
 
 void centreOnScreen(QWidget& window) {
@@ -39,12 +56,16 @@ void centreOnScreen(QWidget& window) {
     // Where the window manager did otherwise (another frame than expected, or
     // another place), the window moves once, right after it has been shown.
     whenFramed(window, [screen](QWidget& shown, const FramedPlace& place) {
-        const QPoint wanted = centredClientCorner(screen, shown.size(), place.frame);
-        const QPoint off = wanted - place.client.topLeft();
-        // Scaled, a window's pixels are rounded on the way to the screen's.
-        const int slack = shown.devicePixelRatioF() > 1 ? 1 : 0;
-        if (std::abs(off.x()) > slack || std::abs(off.y()) > slack)
-            shown.setGeometry(QRect(wanted, shown.size()));
+        if (const std::optional<QPoint> wanted = movedPlace(screen, shown, place))
+            shown.setGeometry(QRect(*wanted, shown.size()));
+        // A window manager still busy with a new window may drop that move or
+        // undo it, or change the frame after all: one more look a moment later.
+        QTimer::singleShot(LookAgainMilliseconds, &shown, [&shown, screen] {
+            whenFramed(shown, [screen](QWidget& again, const FramedPlace& placeNow) {
+                if (const std::optional<QPoint> still = movedPlace(screen, again, placeNow))
+                    moveClientTo(again, *still);
+            });
+        });
     });
 }
 

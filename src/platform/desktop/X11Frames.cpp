@@ -150,6 +150,17 @@ void X11Frames::learn(const QWidget& window, const QMargins& frame) {
     m_learnt[kindOf(window)] = frame;
 }
 
+void X11Frames::moveClient(const QWidget& window, const QPoint& corner) {
+    const auto client = static_cast<xcb_window_t>(window.internalWinId());
+    if (client == 0)
+        return;
+    // As Qt asks: the window manager takes the place as the client area's on
+    // the screen, and tells Qt where the window went.
+    const uint32_t place[] = {static_cast<uint32_t>(corner.x()), static_cast<uint32_t>(corner.y())};
+    xcb_configure_window(m_connection, client, XCB_CONFIG_WINDOW_X | XCB_CONFIG_WINDOW_Y, place);
+    xcb_flush(m_connection);
+}
+
 void X11Frames::followWindowManager() {
     takeEvents();
     const xcb_window_t windowManager = x11::windowManagerOf(m_connection, m_atoms);

@@ -70,6 +70,9 @@ public:
     // Remembers the frame that the window manager really gave `window`.
     void learn(const QWidget& window, const QMargins& frame);
 
+    // Asks for the client area of `window` to go to `corner` on the screen.
+    void moveClient(const QWidget& window, const QPoint& corner);
+
 private:
     using Clock = std::chrono::steady_clock;
     enum class Answers { NotYetKnown, Yes, No };
