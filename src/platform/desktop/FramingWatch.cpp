@@ -7,8 +7,9 @@
 namespace platform {
 namespace {
 
-// A window manager on a busy machine may take seconds over its first window.
-constexpr int GiveUpMilliseconds = 5000;
+// A window manager on a busy machine may take seconds over its first window
+// (one that composites through software OpenGL more than most).
+constexpr int GiveUpMilliseconds = 30000;
 constexpr int LookAgainMilliseconds = 50;
 
 // The window an event of the X server is about, where it is one of those that

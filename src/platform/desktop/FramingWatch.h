@@ -25,8 +25,8 @@ public:
 
     // Calls `look` from the event loop once `window` can be seen, after Qt has
     // taken in the events that came before, and again after each later change
-    // the X server reports for the window, until `look` returns true or five
-    // seconds have passed. Nothing is called once the window is gone.
+    // the X server reports for the window, until `look` returns true or half
+    // a minute has passed. Nothing is called once the window is gone.
     void watch(QWidget& window, Look look);
 
     bool nativeEventFilter(const QByteArray& eventType, void* message, qintptr* result) override;

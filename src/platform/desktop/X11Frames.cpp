@@ -5,6 +5,7 @@
 #include <QWindow>
 #include <X11/Xlib.h> // only for the name of the display that Qt is on
 #include <algorithm>
+#include <array>
 #include <poll.h>
 
 namespace platform {
@@ -156,8 +157,10 @@ void X11Frames::moveClient(const QWidget& window, const QPoint& corner) {
         return;
     // As Qt asks: the window manager takes the place as the client area's on
     // the screen, and tells Qt where the window went.
-    const uint32_t place[] = {static_cast<uint32_t>(corner.x()), static_cast<uint32_t>(corner.y())};
-    xcb_configure_window(m_connection, client, XCB_CONFIG_WINDOW_X | XCB_CONFIG_WINDOW_Y, place);
+    const std::array<uint32_t, 2> place{static_cast<uint32_t>(corner.x()),
+                                        static_cast<uint32_t>(corner.y())};
+    xcb_configure_window(m_connection, client, XCB_CONFIG_WINDOW_X | XCB_CONFIG_WINDOW_Y,
+                         place.data());
     xcb_flush(m_connection);
 }
 
