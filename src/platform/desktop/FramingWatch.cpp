@@ -1,5 +1,7 @@
 #include "platform/desktop/FramingWatch.h"
 
+#include "platform/desktop/FrameLog.h"
+
 #include <QCoreApplication>
 #include <algorithm>
 #include <xcb/xcb.h>
@@ -99,7 +101,14 @@ void FramingWatch::lookNow(QWidget* window) {
         return;
     watched->lookQueued = false;
     const bool late = watched->shown.elapsed() >= GiveUpMilliseconds;
-    const bool finished = watched->look(*window) || late;
+    const qint64 seen = watched->shown.elapsed();
+    // Held here: `look` may watch another window, which moves the list.
+    const Look look = watched->look;
+    const bool finished = look(*window) || late;
+    if (late)
+        qCDebug(frameLog) << window->windowTitle() << "still not framed after" << seen << "ms";
+    else if (finished)
+        qCDebug(frameLog) << window->windowTitle() << "frame settled after" << seen << "ms";
     if (finished) {
         // `look` may have watched another window meanwhile.
         std::erase_if(m_watched, [window](const Watched& w) { return w.window == window; });

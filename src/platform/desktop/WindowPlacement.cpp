@@ -1,6 +1,7 @@
 #include "platform/desktop/WindowPlacement.h"
 
 #include "platform/desktop/DisplayInfo.h"
+#include "platform/desktop/FrameLog.h"
 #include "platform/desktop/Twips.h"
 #include "platform/desktop/WindowFrame.h"
 
@@ -52,17 +53,25 @@ void centreOnScreen(QWidget& window) {
     // expected to give it, so the window shows in its place from the start.
     const QMargins frame = expectedFrame(window);
     window.setGeometry(QRect(centredClientCorner(screen, window.size(), frame), window.size()));
+    qCDebug(frameLog) << window.windowTitle() << "placed at" << window.pos() << "for" << frame;
 
     // Where the window manager did otherwise (another frame than expected, or
     // another place), the window moves once, right after it has been shown.
     whenFramed(window, [screen](QWidget& shown, const FramedPlace& place) {
-        if (const std::optional<QPoint> wanted = movedPlace(screen, shown, place))
+        const std::optional<QPoint> wanted = movedPlace(screen, shown, place);
+        qCDebug(frameLog) << shown.windowTitle() << "framed at" << place.client.topLeft() << "in"
+                          << place.frame << "centred at" << wanted.value_or(place.client.topLeft());
+        if (wanted)
             shown.setGeometry(QRect(*wanted, shown.size()));
         // A window manager still busy with a new window may drop that move or
         // undo it, or change the frame after all: one more look a moment later.
         QTimer::singleShot(LookAgainMilliseconds, &shown, [&shown, screen] {
             whenFramed(shown, [screen](QWidget& again, const FramedPlace& placeNow) {
-                if (const std::optional<QPoint> still = movedPlace(screen, again, placeNow))
+                const std::optional<QPoint> still = movedPlace(screen, again, placeNow);
+                qCDebug(frameLog) << again.windowTitle() << "looked at again at"
+                                  << placeNow.client.topLeft() << "in" << placeNow.frame
+                                  << "centred at" << still.value_or(placeNow.client.topLeft());
+                if (still)
                     moveClientTo(again, *still);
             });
         });

@@ -1,5 +1,7 @@
 #include "platform/desktop/X11Frames.h"
 
+#include "platform/desktop/FrameLog.h"
+
 #include <QGuiApplication>
 #include <QWidget>
 #include <QWindow>
@@ -86,13 +88,16 @@ X11Frames::~X11Frames() {
 QMargins X11Frames::expectedFrame(const QWidget& window) {
     followWindowManager();
     if (m_firstQuestion && m_answers == Answers::NotYetKnown &&
-        Clock::now() - m_firstQuestion->askedAt >= answerWait)
+        Clock::now() - m_firstQuestion->askedAt >= answerWait) {
+        qCDebug(frameLog) << "the window manager has not answered the first question";
         m_answers = Answers::No;
+    }
     if (m_answers != Answers::NotYetKnown)
         dropFirstQuestion();
     if (m_windowManager.value_or(0) != 0 && m_answers != Answers::No) {
         if (const std::optional<QMargins> forecast = forecastFor(window))
             return *forecast;
+        qCDebug(frameLog) << "no forecast for" << window.windowTitle() << "in time";
         m_answers = Answers::No;
     }
     if (const auto learnt = m_learnt.find(kindOf(window)); learnt != m_learnt.end())
@@ -290,6 +295,8 @@ void X11Frames::takeEvents() {
             continue;
         // Only windows that were asked about report to this connection. An
         // answer that comes late is an answer all the same.
+        if (m_answers == Answers::No)
+            qCDebug(frameLog) << "the window manager answers late";
         m_answers = Answers::Yes;
         for (Question* question : {m_firstQuestion.get(), m_waitingFor}) {
             if (question && question->window == change->window)
