@@ -197,7 +197,12 @@ class WindowChecks:
         seen = time.monotonic() - shown
         place, moves = (left, top, width, height), []
         while time.monotonic() - shown < seen + 3:
-            if (now := window.outer_geometry()) != place:
+            try:
+                now = window.outer_geometry()
+            except TestFailure:  # closed meanwhile, as the splash window is
+                moves.append(f"closed at {time.monotonic() - shown:.2f} s")
+                break
+            if now != place:
                 place = now
                 moves.append(f"to {place} at {time.monotonic() - shown:.2f} s")
             time.sleep(0.02)
@@ -234,14 +239,20 @@ class WindowChecks:
                 time.sleep(0.2)
 
 
-def _settled_outer_geometry(window):
-    """The outer geometry once it has stayed the same for 0.2 s."""
+def _settled(probe, timeout, what):
+    """What probe() gives once it has given the same, and something, three
+    times in a row 0.1 s apart."""
     seen = []
 
     def settled():
-        seen.append(window.outer_geometry())
+        seen.append(probe())
         return len(seen) >= 3 and seen[-1] == seen[-2] == seen[-3] and seen[-1]
-    return wait_for(settled, 5, f"{window!r} to stay in its place", interval=0.1)
+    return wait_for(settled, timeout, what, interval=0.1)
+
+
+def _settled_outer_geometry(window):
+    """The outer geometry once it has stayed the same for 0.2 s."""
+    return _settled(window.outer_geometry, 5, f"{window!r} to stay in its place")
 
 
 def _yellow_in_title_bar(window):
@@ -406,12 +417,8 @@ def whole_title():
 def _settled_title_width(display, client):
     """The width of the title's letters in the window's title bar, once the
     window manager has drawn it and it has stayed the same for 0.2 s."""
-    seen = []
-
-    def settled():
-        seen.append(_title_width(display, client))
-        return len(seen) >= 3 and seen[-1] == seen[-2] == seen[-3] and seen[-1]
-    return wait_for(settled, 10, f"the title bar of window {client}", interval=0.1)
+    return _settled(lambda: _title_width(display, client), 10,
+                    f"the title bar of window {client}")
 
 
 def _title_width(display, client):
