@@ -195,20 +195,7 @@ class WindowChecks:
                 f"{monitor.top}: off by {left - expected[0]:+}, {top - expected[1]:+}"):
             return
         # What becomes of it afterwards tells a late move from none.
-        seen = time.monotonic() - shown
-        place, moves = (left, top, width, height), []
-        while time.monotonic() - shown < seen + 3:
-            try:
-                now = window.outer_geometry()
-            except TestFailure:  # closed meanwhile, as the splash window is
-                moves.append(f"closed at {time.monotonic() - shown:.2f} s")
-                break
-            if now != place:
-                place = now
-                moves.append(f"to {place} at {time.monotonic() - shown:.2f} s")
-            time.sleep(0.02)
-        self.findings.found[-1] += (f" (there {seen:.2f} s after it showed; then "
-                                    f"{', '.join(moves) or 'no move for 3 s'})")
+        self.findings.found[-1] += _moves_after(window, (left, top, width, height), shown)
 
     def program_icon(self, window, what, expected):
         """The icon the window gives the window manager is the program's
@@ -264,6 +251,25 @@ def _settled_outer_geometry(window, framed):
     its place 0.7 s after it showed."""
     return _settled(window.outer_geometry, 5, f"{window!r} to stay in its place",
                     not_before=1.5 if framed else 0)
+
+
+def _moves_after(window, place, shown, seconds=3):
+    """Where the window, found at `place` at this moment, goes in the next
+    `seconds`, in seconds from `shown`."""
+    seen = time.monotonic() - shown
+    moves = []
+    while (now := time.monotonic() - shown) < seen + seconds:
+        try:
+            geometry = window.outer_geometry()
+        except TestFailure:  # closed meanwhile, as the splash window is
+            moves.append(f"closed at {now:.2f} s")
+            break
+        if geometry != place:
+            place = geometry
+            moves.append(f"to {place} at {now:.2f} s")
+        time.sleep(0.02)
+    return (f" (there {seen:.2f} s after it showed; then "
+            f"{', '.join(moves) or f'no move for {seconds} s'})")
 
 
 def _yellow_in_title_bar(window):

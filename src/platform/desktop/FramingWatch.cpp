@@ -100,16 +100,15 @@ void FramingWatch::lookNow(QWidget* window) {
     if (!watched)
         return;
     watched->lookQueued = false;
-    const bool late = watched->shown.elapsed() >= GiveUpMilliseconds;
     const qint64 seen = watched->shown.elapsed();
     // Held here: `look` may watch another window, which moves the list.
     const Look look = watched->look;
-    const bool finished = look(*window) || late;
-    if (late)
-        qCDebug(frameLog) << window->windowTitle() << "still not framed after" << seen << "ms";
-    else if (finished)
+    const bool framed = look(*window);
+    if (framed)
         qCDebug(frameLog) << window->windowTitle() << "frame settled after" << seen << "ms";
-    if (finished) {
+    else if (seen >= GiveUpMilliseconds)
+        qCDebug(frameLog) << window->windowTitle() << "still not framed after" << seen << "ms";
+    if (framed || seen >= GiveUpMilliseconds) {
         // `look` may have watched another window meanwhile.
         std::erase_if(m_watched, [window](const Watched& w) { return w.window == window; });
         std::erase_if(m_watched, [](const Watched& w) { return w.window.isNull(); });

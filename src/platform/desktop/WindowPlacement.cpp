@@ -33,10 +33,13 @@ QPoint centredClientCorner(const QRect& screen, const QSize& client, const QMarg
 constexpr int LookAgainMilliseconds = 500;
 
 // Where the client area of a window on the screen has to go for its frame to
-// be centred; nothing where it is there already.
+// be centred; nothing where it is there already. The frame log tells which
+// `look` found the window where.
 std::optional<QPoint> movedPlace(const QRect& screen, const QWidget& window,
-                                 const FramedPlace& place) {
+                                 const FramedPlace& place, const char* look) {
     const QPoint wanted = centredClientCorner(screen, window.size(), place.frame);
+    qCDebug(frameLog) << window.windowTitle() << look << place.client.topLeft() << "in"
+                      << place.frame << "centred at" << wanted;
     const QPoint off = wanted - place.client.topLeft();
     // Scaled, a window's pixels are rounded on the way to the screen's.
     const int slack = window.devicePixelRatioF() > 1 ? 1 : 0;
@@ -58,20 +61,14 @@ void centreOnScreen(QWidget& window) {
     // Where the window manager did otherwise (another frame than expected, or
     // another place), the window moves once, right after it has been shown.
     whenFramed(window, [screen](QWidget& shown, const FramedPlace& place) {
-        const std::optional<QPoint> wanted = movedPlace(screen, shown, place);
-        qCDebug(frameLog) << shown.windowTitle() << "framed at" << place.client.topLeft() << "in"
-                          << place.frame << "centred at" << wanted.value_or(place.client.topLeft());
-        if (wanted)
+        if (const std::optional<QPoint> wanted = movedPlace(screen, shown, place, "framed at"))
             shown.setGeometry(QRect(*wanted, shown.size()));
         // A window manager still busy with a new window may drop that move or
         // undo it, or change the frame after all: one more look a moment later.
         QTimer::singleShot(LookAgainMilliseconds, &shown, [&shown, screen] {
             whenFramed(shown, [screen](QWidget& again, const FramedPlace& placeNow) {
-                const std::optional<QPoint> still = movedPlace(screen, again, placeNow);
-                qCDebug(frameLog) << again.windowTitle() << "looked at again at"
-                                  << placeNow.client.topLeft() << "in" << placeNow.frame
-                                  << "centred at" << still.value_or(placeNow.client.topLeft());
-                if (still)
+                if (const std::optional<QPoint> still =
+                        movedPlace(screen, again, placeNow, "looked at again at"))
                     moveClientTo(again, *still);
             });
         });
