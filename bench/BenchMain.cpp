@@ -1,7 +1,7 @@
 // The windows' benchmarks need a QApplication, styled as the program's own
 // main() styles it. They run offscreen unless QT_QPA_PLATFORM says otherwise.
 
-#include "platform/desktop/ClassicLook.h"
+#include "platform/ui/ClassicLook.h"
 
 #include <QApplication>
 #include <benchmark/benchmark.h>

@@ -1,6 +1,6 @@
-#include "platform/desktop/ClassicLook.h"
-#include "platform/desktop/DesktopSession.h"
 #include "platform/system/CommandLine.h"
+#include "platform/system/DesktopSession.h"
+#include "platform/ui/ClassicLook.h"
 #include "windows/shell/SplashWindow.h"
 
 #include <QApplication>

@@ -1,9 +1,9 @@
 #include "documents/OrderDocument.h"
 #include "model/Catalogue.h"
-#include "platform/desktop/ClassicLook.h"
-#include "platform/desktop/DisplayText.h"
 #include "platform/help/HelpViewer.h"
 #include "platform/system/CommandLine.h"
+#include "platform/ui/ClassicLook.h"
+#include "platform/ui/DisplayText.h"
 #include "support/FakeDisplayInfo.h"
 #include "support/FakeMessageBoxes.h"
 #include "support/FakePrinter.h"
@@ -146,7 +146,8 @@ private Q_SLOTS:
             std::array<char*, 1> arguments{argument.data()};
             const auto answer = platform::answerCommandLine(arguments);
             QVERIFY(answer);
-            texts << QString::fromStdString(answer->output) << QString::fromStdString(answer->error);
+            texts << QString::fromStdString(answer->output)
+                  << QString::fromStdString(answer->error);
         }
         expectNoMisspelling(texts);
     }

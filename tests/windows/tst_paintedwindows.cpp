@@ -1,4 +1,4 @@
-#include "platform/desktop/ClassicLook.h"
+#include "platform/ui/ClassicLook.h"
 #include "support/ExpectedLayout.h"
 #include "support/ProgramWindows.h"
 #include "windows/order/OrderWindowControls.h"

@@ -1,6 +1,6 @@
 #include "model/Catalogue.h"
-#include "platform/desktop/ClassicLook.h"
-#include "platform/desktop/DisplayText.h"
+#include "platform/ui/ClassicLook.h"
+#include "platform/ui/DisplayText.h"
 #include "support/ExpectedLayout.h"
 #include "support/OrderWindowFixture.h"
 #include "support/PaintedText.h"

@@ -2,8 +2,8 @@
 
 #include "platform/desktop/DisplayInfo.h"
 #include "platform/desktop/FrameLog.h"
-#include "platform/desktop/Twips.h"
 #include "platform/desktop/WindowFrame.h"
+#include "platform/ui/Twips.h"
 
 #include <QTimer>
 #include <QWidget>

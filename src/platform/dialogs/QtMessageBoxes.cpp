@@ -1,9 +1,9 @@
 #include "platform/dialogs/QtMessageBoxes.h"
 
-#include "platform/desktop/ClassicLook.h"
-#include "platform/desktop/DisplayText.h"
-#include "platform/desktop/WindowIcon.h"
 #include "platform/desktop/WindowPlacement.h"
+#include "platform/ui/ClassicLook.h"
+#include "platform/ui/DisplayText.h"
+#include "platform/ui/WindowIcon.h"
 
 #include <QDialogButtonBox>
 #include <QFontMetrics>

@@ -1,7 +1,7 @@
 #include "platform/help/Help.h"
 
-#include "platform/desktop/Focus.h"
 #include "platform/help/HelpViewer.h"
+#include "platform/ui/Focus.h"
 
 #include <QApplication>
 #include <QKeyEvent>

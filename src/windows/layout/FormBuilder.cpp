@@ -1,9 +1,9 @@
 #include "windows/layout/FormBuilder.h"
 
-#include "platform/desktop/ClassicLook.h"
-#include "platform/desktop/DisplayText.h"
-#include "platform/desktop/Twips.h"
-#include "platform/desktop/WindowIcon.h"
+#include "platform/ui/ClassicLook.h"
+#include "platform/ui/DisplayText.h"
+#include "platform/ui/Twips.h"
+#include "platform/ui/WindowIcon.h"
 #include "windows/layout/CheckBox.h"
 #include "windows/layout/OptionButton.h"
 

@@ -1,6 +1,6 @@
 #include "windows/layout/FormControls.h"
 
-#include "platform/desktop/DisplayText.h"
+#include "platform/ui/DisplayText.h"
 
 namespace windows::layout {
 

@@ -1,9 +1,9 @@
 #include "windows/shell/AboutWindow.h"
 
 #include "model/Vendor.h"
-#include "platform/desktop/DisplayText.h"
-#include "platform/desktop/WebPage.h"
 #include "platform/desktop/WindowPlacement.h"
+#include "platform/ui/DisplayText.h"
+#include "platform/ui/WebPage.h"
 #include "windows/layout/FormBuilder.h"
 #include "windows/shell/AboutWindowControls.h"
 #include "windows/shell/AboutWindowLayout.h"

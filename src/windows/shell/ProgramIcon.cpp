@@ -1,6 +1,6 @@
 #include "windows/shell/ProgramIcon.h"
 
-#include "platform/desktop/DisplayText.h"
+#include "platform/ui/DisplayText.h"
 
 #include <QImageReader>
 #include <QPixmap>

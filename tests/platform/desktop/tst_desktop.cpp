@@ -1,6 +1,6 @@
-#include "platform/desktop/DesktopSession.h"
 #include "platform/desktop/WindowPlacement.h"
 #include "platform/desktop/X11Frames.h"
+#include "platform/system/DesktopSession.h"
 #include "support/FakeDisplayInfo.h"
 #include "support/FakeWindowManager.h"
 #include "support/PrivateXServer.h"

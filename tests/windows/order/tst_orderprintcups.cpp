@@ -1,4 +1,4 @@
-#include "platform/desktop/ClassicLook.h"
+#include "platform/ui/ClassicLook.h"
 #include "support/FakeMessageBoxes.h"
 #include "support/FixedClock.h"
 #include "support/OrderWindowFixture.h"

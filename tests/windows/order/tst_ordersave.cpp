@@ -1,4 +1,4 @@
-#include "platform/desktop/ClassicLook.h"
+#include "platform/ui/ClassicLook.h"
 #include "support/FailingRename.h"
 #include "support/FakeMessageBoxes.h"
 #include "support/FakePrinter.h"

@@ -1,5 +1,5 @@
 #include "model/Catalogue.h"
-#include "platform/desktop/ClassicLook.h"
+#include "platform/ui/ClassicLook.h"
 #include "support/FakeMessageBoxes.h"
 #include "support/FakePrinter.h"
 #include "support/OrderWindowFixture.h"

@@ -1,5 +1,5 @@
-#include "platform/desktop/ClassicLook.h"
-#include "platform/desktop/DisplayText.h"
+#include "platform/ui/ClassicLook.h"
+#include "platform/ui/DisplayText.h"
 #include "support/ExpectedLayout.h"
 #include "support/FakeDisplayInfo.h"
 #include "support/PaintedText.h"

@@ -1,5 +1,5 @@
-#include "platform/desktop/ClassicLook.h"
 #include "platform/printing/CupsPrinter.h"
+#include "platform/ui/ClassicLook.h"
 #include "windows/order/OrderWindow.h"
 #include "windows/shell/MainWindow.h"
 

@@ -1,4 +1,4 @@
-#include "platform/desktop/DisplayText.h"
+#include "platform/ui/DisplayText.h"
 #include "support/ExpectedLayout.h"
 #include "support/FakeDisplayInfo.h"
 #include "support/FakeMessageBoxes.h"

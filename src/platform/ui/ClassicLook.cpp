@@ -1,4 +1,4 @@
-#include "platform/desktop/ClassicLook.h"
+#include "platform/ui/ClassicLook.h"
 
 #include <QApplication>
 #include <QStyle>

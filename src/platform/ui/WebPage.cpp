@@ -1,4 +1,4 @@
-#include "platform/desktop/WebPage.h"
+#include "platform/ui/WebPage.h"
 
 #include <QDesktopServices>
 #include <QString>

@@ -1,4 +1,4 @@
-#include "platform/desktop/Twips.h"
+#include "platform/ui/Twips.h"
 
 #include <cmath>
 

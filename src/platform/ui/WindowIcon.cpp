@@ -1,4 +1,4 @@
-#include "platform/desktop/WindowIcon.h"
+#include "platform/ui/WindowIcon.h"
 
 #include <QIcon>
 #include <QPixmap>

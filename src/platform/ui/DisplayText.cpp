@@ -1,4 +1,4 @@
-#include "platform/desktop/DisplayText.h"
+#include "platform/ui/DisplayText.h"
 
 namespace platform {
 

@@ -1,4 +1,4 @@
-#include "platform/desktop/DesktopSession.h"
+#include "platform/system/DesktopSession.h"
 
 #include <cstring>
 

@@ -1,4 +1,4 @@
-#include "platform/desktop/MousePointer.h"
+#include "platform/ui/MousePointer.h"
 
 #include <QGuiApplication>
 #include <QWidget>

@@ -1,4 +1,4 @@
-#include "platform/desktop/Focus.h"
+#include "platform/ui/Focus.h"
 
 #include <QApplication>
 #include <QKeyEvent>
