@@ -43,7 +43,7 @@ FramingWatch& FramingWatch::instance() {
 
 FramingWatch::FramingWatch() {
     m_lookAgain.setInterval(LookAgainMilliseconds);
-    QObject::connect(&m_lookAgain, &QTimer::timeout, [this] {
+    QObject::connect(&m_lookAgain, &QTimer::timeout, &m_lookAgain, [this] {
         for (Watched& watched : m_watched) {
             if (watched.shown.isValid())
                 queueLook(watched);
