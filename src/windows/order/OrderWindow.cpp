@@ -165,11 +165,11 @@ void OrderWindow::followFieldFocus(QLineEdit& field, const QFocusEvent& focus) {
     if (returning)
         return;
     // Entering a field from elsewhere selects its whole text, so that typing
-    // replaces the prompt. A click into the field, the one that brought the
-    // focus or the first one after the keyboard did, must not then put the
-    // caret at the pointer and lose that selection.
+    // replaces the prompt. The click that brought the focus must not then put
+    // the caret at the pointer and lose that selection; any later click, in a
+    // field that already has the focus, is an ordinary one.
     platform::selectAllText(field);
-    m_fieldTakingClick = &field;
+    m_fieldTakingClick = focus.reason() == Qt::MouseFocusReason ? &field : nullptr;
     m_clickPressedAt.reset();
 }
 

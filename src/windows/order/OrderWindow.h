@@ -75,9 +75,8 @@ private:
     QPushButton* m_orderLaterButton = nullptr;
     // The field whose focus went to its context menu or another window.
     QPointer<QLineEdit> m_fieldFocusComesBackTo;
-    // The field just entered, with its whole text selected, until the
-    // person does something there: the first click into it keeps that
-    // selection.
+    // The field just entered by a click, with its whole text selected, until
+    // that click ends: it keeps the selection.
     QPointer<QLineEdit> m_fieldTakingClick;
     // Where that click's button went down, while it is held.
     std::optional<QPointF> m_clickPressedAt;

@@ -421,43 +421,64 @@ private Q_SLOTS:
     }
 
     // Wherever a person clicks into a field, and however the hand moves while
-    // the button is down, short of a drag, the first key replaces its text.
+    // the button is down, short of a drag, the click that brings the focus
+    // selects the whole text, so that the first key replaces it. A click into
+    // the field that already has the focus, however it came, puts the caret
+    // at the pointer.
     void clickingIntoAFieldSelectsItsText_data() {
         QTest::addColumn<std::string_view>("field");
         QTest::addColumn<double>("across"); // where, as a share of the width
         QTest::addColumn<QPoint>("moved");  // with the button down
-        QTest::addColumn<bool>("fresh");    // the window as it opened: the name field has the focus
+        // How the field had the focus before the click: "none", "window opened"
+        // (the name field), "Enter" (on to the address field), "Shift+Tab"
+        // (Enter from the name field, then back).
+        QTest::addColumn<QString>("focused");
         for (std::string_view name :
              {control::NameField, control::AddressField, control::CityField, control::StateField,
               control::ZipCodeField, control::PhoneField, control::EmailField,
               control::CardholderNameField, control::CardNumberField, control::CardExpiryField}) {
-            QTest::addRow("%s", name.data()) << name << 0.5 << QPoint() << false;
+            QTest::addRow("%s", name.data()) << name << 0.5 << QPoint() << "none";
             QTest::addRow("%s, moved 2 pixels", name.data())
-                << name << 0.5 << QPoint(2, 0) << false;
+                << name << 0.5 << QPoint(2, 0) << "none";
         }
-        QTest::addRow("address, left end") << control::AddressField << 0.01 << QPoint() << false;
-        QTest::addRow("zip code, right end") << control::ZipCodeField << 0.98 << QPoint() << false;
+        QTest::addRow("address, left end") << control::AddressField << 0.01 << QPoint() << "none";
+        QTest::addRow("zip code, right end") << control::ZipCodeField << 0.98 << QPoint() << "none";
         QTest::addRow("name, moved just short of a drag")
-            << control::NameField << 0.2 << QPoint(dragDistance() - 2, 1) << false;
+            << control::NameField << 0.2 << QPoint(dragDistance() - 2, 1) << "none";
         QTest::addRow("name, focused since the window opened")
-            << control::NameField << 0.2 << QPoint() << true;
-        QTest::addRow("name, focused since the window opened, moved 2 pixels")
-            << control::NameField << 0.2 << QPoint(1, 1) << true;
+            << control::NameField << 0.2 << QPoint() << "window opened";
+        QTest::addRow("address, focused by Enter")
+            << control::AddressField << 0.1 << QPoint() << "Enter";
+        QTest::addRow("name, focused by Shift+Tab")
+            << control::NameField << 0.15 << QPoint() << "Shift+Tab";
     }
 
     void clickingIntoAFieldSelectsItsText() {
         QFETCH(std::string_view, field);
         QFETCH(double, across);
         QFETCH(QPoint, moved);
-        QFETCH(bool, fresh);
+        QFETCH(QString, focused);
         OrderWindowFixture order;
         QVERIFY(order.isActive());
-        if (!fresh) // cards on: all ten take the focus
+        if (focused == "none") // cards on: all ten take the focus
             order.click(order.payment(PaymentMethod::Discover));
+        if (focused == "Enter" || focused == "Shift+Tab")
+            order.press(Qt::Key_Return);
+        if (focused == "Shift+Tab")
+            order.press(Qt::Key_Tab, Qt::ShiftModifier);
         QLineEdit* target = order.field(field);
+        QCOMPARE(target->hasFocus(), focused != "none");
+        const QString before = target->text();
         const QPoint point(int(target->width() * across), target->height() / 2);
         pressMoveAndLetGo(target, point, moved);
         QCOMPARE(order.focusName(), nameOf(field));
+        if (focused != "none") { // an ordinary click: the caret at the pointer
+            const int caret = target->cursorPositionAt(point);
+            QVERIFY2(caret > 0 && caret < before.size(), qPrintable(QString::number(caret)));
+            QTest::keyClicks(target, "X");
+            QCOMPARE(target->text(), QString(before).insert(caret, 'X'));
+            return;
+        }
         QTest::keyClicks(target, "12 Elm St");
         QCOMPARE(target->text(), QString("12 Elm St"));
 
