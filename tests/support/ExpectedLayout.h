@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QAnyStringView>
 #include <QColor>
 #include <QFile>
 #include <QHash>
@@ -181,12 +182,14 @@ inline QHash<QString, Window> readLayout() {
 
 } // namespace detail
 
-// "order", "main", "about" or "splash"; another name stops the test.
-inline const Window& window(const QString& name) {
+// "order", "main", "about" or "splash"; another name stops the test. The name
+// is a view, so that a call with a literal makes no temporary QString for the
+// returned reference to seem to hang on.
+inline const Window& window(QAnyStringView name) {
     static const QHash<QString, Window> windows = detail::readLayout();
-    const auto found = windows.constFind(name);
+    const auto found = windows.constFind(name.toString());
     if (found == windows.constEnd())
-        qFatal("the expected layout has no window %s", qPrintable(name));
+        qFatal("the expected layout has no window %s", qPrintable(name.toString()));
     return *found;
 }
 
