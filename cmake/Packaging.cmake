@@ -64,6 +64,9 @@ set(CPACK_DEBIAN_PACKAGE_DEPENDS "libcups2 (>= 1.7.0), fonts-liberation2")
 # install sees, and writes into the desktop entry's Exec line, is /usr itself.
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
+# The package's time stamps: the last commit's (cmake/PackageTimestamps.cmake).
+set(CPACK_PROJECT_CONFIG_FILE ${CMAKE_CURRENT_LIST_DIR}/PackageTimestamps.cmake)
+set(CPACK_ORDERFORM_SOURCE_DIR ${PROJECT_SOURCE_DIR})
 # Folders 0755 whatever the umask of whoever builds the package.
 set(CPACK_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS
     OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)

@@ -3,13 +3,16 @@
 dpkg-deb shows them, and the files it unpacks to. Each step is one CTest test:
 
     check_package.py control-fields | file-list | unpack | unpacked-files
+                   | reproducible
 """
 
 import gzip
+import hashlib
 import os
 import shutil
 import subprocess
 import sys
+import tempfile
 import xml.etree.ElementTree as ElementTree
 from pathlib import Path
 
@@ -22,6 +25,7 @@ ROOT = Path(os.environ["ORDERFORM_PACKAGE_ROOT"])
 VERSION = os.environ["ORDERFORM_PACKAGE_VERSION"]
 APP_ID = "example.quendrel.OrderForm"
 DOC = "usr/share/doc/quendrel-orderform"
+SOURCE = Path(__file__).resolve().parents[2]
 
 EXECUTABLE = "-rwxr-xr-x"
 READABLE = "-rw-r--r--"
@@ -130,10 +134,47 @@ def unpacked_files():
     check(not missing, f"the manual page's OPTIONS do not list {missing}")
 
 
+def build_package_from_clone(folder):
+    """Clones the commit checked out in SOURCE into the folder, builds the
+    program there and makes its package: the package's path."""
+    subprocess.run(["git", "clone", "--quiet", str(SOURCE), str(folder)], check=True)
+    build = folder / "build"
+    environment = {name: value for name, value in os.environ.items()
+                   if name != "SOURCE_DATE_EPOCH"}
+    for command in (["cmake", "-S", str(folder), "-B", str(build), "-DCMAKE_BUILD_TYPE=Release",
+                     "-DBUILD_TESTING=OFF", "-DORDERFORM_BENCHMARKS=OFF"],
+                    ["cmake", "--build", str(build), "--parallel", str(os.cpu_count() or 1)],
+                    ["cpack", "-G", "DEB", "-B", str(build)]):
+        done = subprocess.run(command, cwd=build if build.exists() else folder, env=environment,
+                              capture_output=True, text=True)
+        check(done.returncode == 0, f"{' '.join(command)}:\n{done.stdout}{done.stderr}")
+    return build / PACKAGE.name
+
+
+def reproducible():
+    # Two folders of different depths, one made after the other: their paths,
+    # and every file's time, differ.
+    with tempfile.TemporaryDirectory() as scratch:
+        folders = [Path(scratch) / "first", Path(scratch) / "second" / "checkout"]
+        packages = [build_package_from_clone(folder) for folder in folders]
+        digests = [hashlib.sha256(package.read_bytes()).hexdigest() for package in packages]
+        if digests[0] != digests[1]:
+            listings = [dpkg_deb("--contents", str(package)) for package in packages]
+            check(False, "two builds of one commit give two packages: "
+                  + " / ".join(digests) + "\n" + "\n".join(listings))
+        program = subprocess.run(["dpkg-deb", "--fsys-tarfile", str(packages[0])],
+                                 capture_output=True, check=True).stdout
+        for folder in folders:
+            check(str(folder).encode() not in program,
+                  f"the package holds the build folder's path {folder}")
+        print(f"both packages: sha256 {digests[0]}")
+
+
 if __name__ == "__main__":
     run_tests({
         "control-fields": control_fields,
         "file-list": file_list,
         "unpack": unpack,
         "unpacked-files": unpacked_files,
+        "reproducible": reproducible,
     })
