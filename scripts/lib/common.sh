@@ -1,15 +1,18 @@
-# Shared by scripts/run and scripts/test. Source it; do not run it.
+# Shared by the scripts in scripts/. Source it; do not run it. ORDERFORM_BUILD_DIR
+# names another build folder than build/ (scripts/test-debian13 builds in
+# build-debian13/).
 
 project_root=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
-build_dir="$project_root/build"
+build_dir=${ORDERFORM_BUILD_DIR:-$project_root/build}
 
 # What building the program needs.
 build_packages=(cmake g++ make pkg-config qt6-base-dev libcups2-dev libxcb1-dev libx11-dev
     fonts-liberation2)
 
 # What making the Debian package needs besides: dpkg-shlibdeps (dpkg-dev)
-# works out its dependencies, on the files that file(1) finds to be programs.
-package_packages=(dpkg-dev file)
+# works out its dependencies, on the files that file(1) finds to be programs;
+# git tells the last commit's time, the package's time stamps.
+package_packages=(dpkg-dev file git)
 
 # What scripts/test needs besides to check the code: clang-tidy, and Google
 # Benchmark, so that the benchmarks in bench/ are built too.
