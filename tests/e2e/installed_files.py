@@ -47,12 +47,12 @@ def installed_files():
     check_equal(metadata.findtext("provides/binary"), PROGRAM.name, "the metadata's binary")
 
 
-def run_without_display(*arguments):
+def run_without_display(*arguments, stdout=subprocess.PIPE):
     """The program run from a terminal with no display at all."""
     environment = {name: value for name, value in os.environ.items()
                    if name not in ("DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM")}
-    return subprocess.run([str(PROGRAM), *arguments], capture_output=True, text=True,
-                          env=environment, timeout=30)
+    return subprocess.run([str(PROGRAM), *arguments], stdout=stdout, stderr=subprocess.PIPE,
+                          text=True, env=environment, timeout=30)
 
 
 def help_options():
@@ -63,14 +63,19 @@ def help_options():
 
 
 def command_line():
-    """--help and --version answer and end with status 0, an unknown option
-    with one line and status 2, none of them needing a display."""
+    """--help and --version answer and end with status 0 (1 where the answer
+    cannot be written), an unknown option with one line and status 2, none of
+    them needing a display."""
     shown = run_without_display("--help")
     check_equal((shown.returncode, shown.stderr), (0, ""), "--help's exit status and errors")
     check(shown.stdout.startswith("Usage: orderform [OPTION]...\n"),
           f"--help shows {shown.stdout!r}")
     check_equal(sorted(help_options()), ["--help", "--version", "-display", "-h", "-platform"],
                 "the options --help lists")
+
+    with open("/dev/full", "w", encoding="ascii") as full_disk:
+        shown = run_without_display("--help", stdout=full_disk)
+    check_equal(shown.returncode, 1, "--help's exit status where its text cannot be written")
 
     shown = run_without_display("--version")
     check_equal((shown.returncode, shown.stderr), (0, ""), "--version's exit status and errors")

@@ -4,7 +4,7 @@
 
 #include <algorithm>
 #include <array>
-#include <iostream>
+#include <cstdio>
 #include <string_view>
 
 namespace platform {
@@ -74,6 +74,15 @@ CommandLineAnswer wrongUsage(const std::string& complaint) {
                 " (orderform --help lists the options)\n"};
 }
 
+// Through C's streams rather than <iostream>: with GCC 12's libstdc++, a
+// program that includes it sets up the C++ standard streams and their locale
+// at every start, which keeps half a megabyte of the library resident for
+// the answers of a few options.
+bool writeAll(std::FILE* stream, const std::string& text) {
+    return std::fwrite(text.data(), 1, text.size(), stream) == text.size() &&
+           std::fflush(stream) == 0;
+}
+
 } // namespace
 
 std::optional<CommandLineAnswer> answerCommandLine(std::span<char* const> arguments) {
@@ -103,10 +112,10 @@ std::optional<int> handleCommandLine(int argc, char** argv) {
         answerCommandLine(all.empty() ? all : all.subspan(1));
     if (!answer)
         return std::nullopt;
-    std::cout << answer->output << std::flush;
-    std::cerr << answer->error << std::flush;
+    const bool written = writeAll(stdout, answer->output);
+    writeAll(stderr, answer->error);
     // Help that could not be written (a full disk, a closed pipe) is no success.
-    return std::cout ? answer->exitStatus : 1;
+    return written ? answer->exitStatus : 1;
 }
 
 } // namespace platform
