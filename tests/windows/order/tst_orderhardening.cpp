@@ -10,7 +10,6 @@
 
 #include <QClipboard>
 #include <QDir>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QTest>
 
@@ -112,11 +111,9 @@ private Q_SLOTS:
         paste(order.field(field), entry);
         QCOMPARE(order.field(field)->text().size(), entry.size());
 
-        QElapsedTimer timer;
-        timer.start();
+        // How long the save takes is bench_windows' (a 100,000-character name).
         order.click(order.button(control::SaveButton));
         order.click(order.button(control::PrintButton));
-        QVERIFY2(timer.elapsed() < 5000, qPrintable(QString::number(timer.elapsed())));
 
         const QByteArray saved = ScratchFolder::read("order.txt");
         QVERIFY(isCleanOrderFile(saved));
