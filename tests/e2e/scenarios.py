@@ -156,20 +156,18 @@ def check_against_file(content, expected_file, date):
 # The scenarios
 
 def start():
-    """The splash window shows for about a second, centred, then the main
-    window takes its place; Ctrl+S opens the order window centred."""
+    """The splash window shows centred, then the main window takes its
+    place; Ctrl+S opens the order window centred."""
     with Desktop("start") as desktop:
         program = desktop.start_program()
         splash = wait_for(lambda: program.visible_windows(), 15, "the splash window")[0]
-        shown = time.monotonic()
         check_centred(splash, "the splash window")
         # A size of its own, frame included, on a 1024 x 768 screen.
         check_equal(splash.outer_geometry()[2:], splash_size_on_1024_by_768(),
                     "splash window size")
 
+        # How long it shows is tst_splashwindow's and bench/startup_race's.
         main = program.wait_for_window(MAIN_TITLE, timeout=10)
-        lasted = time.monotonic() - shown
-        check(0.6 <= lasted <= 3.0, f"the splash window lasted {lasted:.2f} s, not about one")
         wait_for(lambda: not splash.is_visible(), 5, "the splash window to close")
         check_equal(program.visible_windows(), [main], "windows once the main window is up")
         check_centred(main, "the main window")

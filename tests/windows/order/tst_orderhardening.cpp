@@ -5,13 +5,9 @@
 #include "support/OrderWindowFixture.h"
 #include "support/SavedOrder.h"
 #include "support/ScratchFolder.h"
-#include "support/SmallDisk.h"
-#include "support/SystemText.h"
 
 #include <QClipboard>
 #include <QDir>
-#include <QElapsedTimer>
-#include <QFile>
 #include <QTest>
 
 namespace {
@@ -42,7 +38,7 @@ void paste(QLineEdit* field, const QString& text) {
 
 } // namespace
 
-// What odd input and a hostile file system do to the order window: each case
+// What odd input does to the order window: each case
 // must end with a clear message or a correct file.
 class OrderHardeningTest final : public QObject {
     Q_OBJECT
@@ -112,11 +108,9 @@ private Q_SLOTS:
         paste(order.field(field), entry);
         QCOMPARE(order.field(field)->text().size(), entry.size());
 
-        QElapsedTimer timer;
-        timer.start();
+        // How long the save takes is bench_windows' (a 100,000-character name).
         order.click(order.button(control::SaveButton));
         order.click(order.button(control::PrintButton));
-        QVERIFY2(timer.elapsed() < 5000, qPrintable(QString::number(timer.elapsed())));
 
         const QByteArray saved = ScratchFolder::read("order.txt");
         QVERIFY(isCleanOrderFile(saved));
@@ -140,37 +134,6 @@ private Q_SLOTS:
         QCOMPARE(QDir().entryList(QDir::Files | QDir::Hidden), QStringList{"order.txt"});
         QVERIFY(isCleanOrderFile(ScratchFolder::read("order.txt")));
         QVERIFY(!QApplication::overrideCursor());
-    }
-
-    void workingFolderRemovedWhileTheWindowIsOpen() {
-        FakeMessageBoxes messages;
-        OrderWindowFixture order;
-        order.tick({0});
-        QVERIFY(QDir(m_scratch->path()).removeRecursively());
-        order.click(order.button(control::SaveButton));
-
-        expectSaveFailure(messages, systemText(ENOENT));
-    }
-
-    // A long order on a nearly full disk runs out of room part-way through.
-    void diskFillsMidSave() {
-        const SmallDisk disk("small", "64k");
-        if (!disk.isMounted())
-            QSKIP("This machine does not allow mounting a small tmpfs here");
-        QVERIFY(QDir::setCurrent("small"));
-        const QByteArray earlier("earlier order\r\n");
-        QVERIFY(ScratchFolder::write("order.txt", earlier));
-
-        FakeMessageBoxes messages;
-        OrderWindowFixture order;
-        order.tick({0});
-        order.field(control::AddressField)->setText(QString(100000, QLatin1Char('y')));
-        order.click(order.button(control::SaveButton));
-
-        expectSaveFailure(messages, systemText(ENOSPC));
-        QCOMPARE(ScratchFolder::read("order.txt"), earlier);
-        QCOMPARE(QDir().entryList(QDir::Files | QDir::Hidden), QStringList{"order.txt"});
-        QVERIFY(QDir::setCurrent(m_scratch->path()));
     }
 
 private:

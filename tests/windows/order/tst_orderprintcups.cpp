@@ -5,6 +5,7 @@
 #include "support/PrivateCups.h"
 
 #include <QTest>
+#include <algorithm>
 #include <optional>
 
 namespace {
@@ -16,13 +17,29 @@ qsizetype countOf(QChar character, const QStringList& lines) {
     return count;
 }
 
-bool noJobLeftAfter(int mark) {
-    for (const privatecups::Job& job : privatecups::jobsAfter(mark)) {
-        if (job.state != IPP_JSTATE_CANCELED && job.state != IPP_JSTATE_ABORTED)
-            return false;
+// An order window on the tests' own scheduler, dated 12-08-26, that answers
+// every message at once; the jobs it sends from now on.
+struct OrderPrintout {
+    FakeMessageBoxes messages;
+    FixedClock clock{{2026, 12, 8}};
+    const int mark = privatecups::lastJobId();
+    OrderWindowFixture order;
+
+    // Ticks the products and clicks "Print Order Form" `clicks` times.
+    void print(std::initializer_list<int> products, int clicks = 1) const {
+        order.tick(products);
+        for (int i = 0; i < clicks; ++i)
+            order.click(order.button(control::PrintButton));
     }
-    return true;
-}
+    QList<privatecups::Job> jobs() const { return privatecups::jobsAfter(mark); }
+    // Whatever was sent was cancelled again.
+    bool noJobLeft() const {
+        const QList<privatecups::Job> sent = jobs();
+        return std::all_of(sent.begin(), sent.end(), [](const privatecups::Job& job) {
+            return job.state == IPP_JSTATE_CANCELED || job.state == IPP_JSTATE_ABORTED;
+        });
+    }
+};
 
 } // namespace
 
@@ -40,16 +57,11 @@ private Q_SLOTS:
     }
 
     void oneProductGivesOneJobOfOnePage() {
-        FakeMessageBoxes messages;
-        const documents::CalendarDate today{2026, 12, 8};
-        FixedClock clock(today);
-        const int mark = privatecups::lastJobId();
-        OrderWindowFixture order;
-        order.tick({0});
-        order.click(order.button(control::PrintButton));
+        OrderPrintout printout;
+        printout.print({0});
 
-        QVERIFY(messages.asked.isEmpty());
-        const QList<privatecups::Job> jobs = privatecups::jobsAfter(mark);
+        QVERIFY(printout.messages.asked.isEmpty());
+        const QList<privatecups::Job> jobs = printout.jobs();
         QCOMPARE(jobs.size(), 1);
         QCOMPARE(jobs[0].title, QString("Quendrel Software Order Form"));
         const privatecups::PrintedDocument paper = privatecups::printedJob(jobs[0].id);
@@ -60,17 +72,15 @@ private Q_SLOTS:
         QVERIFY(page.contains(QString(9, ' ') + "Tarvo Pairs Registration Fee: $19.95"));
         QVERIFY(page.contains(QString(13, ' ') + "TOTAL:  $    23.95"));
         QCOMPARE(page.last(), QString(21, ' ') + "Signature: " + QString(38, '_'));
-        QCOMPARE(order.focusName(), nameOf(control::OrderLaterButton));
+        QCOMPARE(printout.order.focusName(), nameOf(control::OrderLaterButton));
     }
 
     void nothingOrderedReachesNoScheduler() {
-        FakeMessageBoxes messages;
-        const int mark = privatecups::lastJobId();
-        OrderWindowFixture order;
-        order.click(order.button(control::PrintButton));
-        QCOMPARE(messages.asked.size(), 1);
-        QCOMPARE(messages.asked[0].title, QString("Quendrel Software - Data Missing"));
-        QVERIFY(privatecups::jobsAfter(mark).isEmpty());
+        OrderPrintout printout;
+        printout.print({});
+        QCOMPARE(printout.messages.asked.size(), 1);
+        QCOMPARE(printout.messages.asked[0].title, QString("Quendrel Software - Data Missing"));
+        QVERIFY(printout.jobs().isEmpty());
     }
 
     // The box names the cause in words a person understands, under the
@@ -86,8 +96,7 @@ private Q_SLOTS:
     void failureBoxSaysWhatIsWrong() {
         QFETCH(QByteArray, queue);
         QFETCH(QString, cause);
-        FakeMessageBoxes messages;
-        const int mark = privatecups::lastJobId();
+        OrderPrintout printout;
         std::optional<privatecups::Scheduler> stopped;
         if (queue.isEmpty()) {
             stopped.emplace(QStringList{"form:default:a4"});
@@ -96,36 +105,29 @@ private Q_SLOTS:
             QVERIFY(stopped->stop());
         }
         privatecups::useQueue(queue);
-        OrderWindowFixture order;
-        order.tick({0});
-        order.click(order.button(control::PrintButton));
+        printout.print({0});
         privatecups::useServer(privatecups::printersServer());
         privatecups::useQueue({});
 
-        QCOMPARE(messages.asked.size(), 1);
-        QVERIFY2(messages.asked[0].text.startsWith(cause + "\r"),
-                 qPrintable(messages.asked[0].text));
-        QCOMPARE(messages.asked[0].title, QString("Unable To Print, Please Check Your Printer"));
-        QCOMPARE(messages.asked[0].buttons, platform::MessageButtons::RetryCancel);
-        QCOMPARE(messages.asked[0].icon, platform::MessageIcon::Warning);
-        QVERIFY(noJobLeftAfter(mark));
+        const QList<platform::MessageRequest>& asked = printout.messages.asked;
+        QCOMPARE(asked.size(), 1);
+        QVERIFY2(asked[0].text.startsWith(cause + "\r"), qPrintable(asked[0].text));
+        QCOMPARE(asked[0].title, QString("Unable To Print, Please Check Your Printer"));
+        QCOMPARE(asked[0].buttons, platform::MessageButtons::RetryCancel);
+        QCOMPARE(asked[0].icon, platform::MessageIcon::Warning);
+        QVERIFY(printout.noJobLeft());
         QVERIFY(!QApplication::overrideCursor());
     }
 
     // A 100,000-character name wraps over many rows and pages, all of it.
     void veryLongNameComesOutWhole() {
-        FakeMessageBoxes messages;
-        const documents::CalendarDate today{2026, 12, 8};
-        FixedClock clock(today);
-        const int mark = privatecups::lastJobId();
-        OrderWindowFixture order;
-        order.tick({0});
+        OrderPrintout printout;
         // '#' stands nowhere else on the form.
-        order.field(control::NameField)->setText(QString(100000, QLatin1Char('#')));
-        order.click(order.button(control::PrintButton));
+        printout.order.field(control::NameField)->setText(QString(100000, QLatin1Char('#')));
+        printout.print({0});
 
-        QVERIFY(messages.asked.isEmpty());
-        const QList<privatecups::Job> jobs = privatecups::jobsAfter(mark);
+        QVERIFY(printout.messages.asked.isEmpty());
+        const QList<privatecups::Job> jobs = printout.jobs();
         QCOMPARE(jobs.size(), 1);
         QCOMPARE(jobs[0].documents, 1);
         const privatecups::PrintedDocument paper = privatecups::printedJob(jobs[0].id);
@@ -139,17 +141,11 @@ private Q_SLOTS:
     // Each click is a printout of its own: as many jobs as clicks, each with
     // its whole form.
     void rapidPrintsGiveOneCompleteJobEach() {
-        FakeMessageBoxes messages;
-        const documents::CalendarDate today{2026, 12, 8};
-        FixedClock clock(today);
-        const int mark = privatecups::lastJobId();
-        OrderWindowFixture order;
-        order.tick({7});
-        for (int i = 0; i < 10; ++i)
-            order.click(order.button(control::PrintButton));
+        OrderPrintout printout;
+        printout.print({7}, 10);
 
-        QVERIFY(messages.asked.isEmpty());
-        const QList<privatecups::Job> jobs = privatecups::jobsAfter(mark);
+        QVERIFY(printout.messages.asked.isEmpty());
+        const QList<privatecups::Job> jobs = printout.jobs();
         QCOMPARE(jobs.size(), 10);
         const QList<QStringList> first = privatecups::printedJob(jobs[0].id).pages;
         QCOMPARE(first.size(), 1);

@@ -205,8 +205,10 @@ private Q_SLOTS:
 
         QTRY_COMPARE_WITH_TIMEOUT(topLevelWindows<MainWindow>().size(), 1, 5000);
         QTRY_VERIFY(topLevelWindows<MainWindow>().first()->isVisible());
-        QVERIFY2(mainLoadStarted >= 950 && mainLoadStarted <= 1400,
-                 qPrintable(QString::number(mainLoadStarted)));
+        // Never before the second is up: a precise timer never fires early,
+        // however busy the machine. How soon after it the main window shows
+        // is bench/startup_race's to measure.
+        QVERIFY2(mainLoadStarted >= 950, qPrintable(QString::number(mainLoadStarted)));
         // The main window's load has closed and released the splash window.
         QTRY_VERIFY(!splash);
 
