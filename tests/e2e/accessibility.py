@@ -213,13 +213,24 @@ def text_of(field):
 
 
 def click_into_the_fields():
-    """Into each text field, the name field that has the focus from the
-    start included: the button goes down, the hand moves 2 pixels, the
+    """A click into the name field, which has the focus from the start, puts
+    the caret at the pointer. Then into each text field from another, the
+    name field last: the button goes down, the hand moves 2 pixels, the
     button comes up, then typing. Each field holds only what was typed, and
     so does the saved file."""
     with Desktop("accessibility-pointer") as desktop:
         program, _, order, window = start_on_the_bus(desktop)
-        for name, text in {**ENTRIES, **CARD_ENTRIES}.items():
+        name_field = find(order, "Full name", pyatspi.ROLE_TEXT)
+        prompt = text_of(name_field)
+        press_and_let_go(name_field, move=(0, 0))
+        window.type("X")
+        wait_for(lambda: len(text_of(name_field)) == len(prompt) + 1, 5,
+                 f"the name field to take one key, not {text_of(name_field)!r}")
+        check_equal(text_of(name_field).replace("X", "", 1), prompt,
+                    "the name field's prompt around the key typed where it was clicked")
+        entries = {**ENTRIES, **CARD_ENTRIES}
+        for name in sorted(entries, key=lambda name: name == "Full name"):
+            text = entries[name]
             if name in CARD_ENTRIES and not is_enabled(find(order, name, pyatspi.ROLE_TEXT)):
                 press_and_let_go(find(order, "Discover", pyatspi.ROLE_RADIO_BUTTON), move=(0, 0))
                 wait_for(lambda: is_enabled(find(order, name, pyatspi.ROLE_TEXT)), 5,
