@@ -428,10 +428,13 @@ def _title_width(display, client):
 
 # Fontconfig that knows the fonts of the package's one font dependency and
 # nothing else: no rules, so its sans-serif is whatever font it finds first.
+# fonts-liberation2 has them in liberation2/ on Debian 12; on Debian 13 it
+# only brings in fonts-liberation, which has them in liberation/.
 PACKAGE_FONTS = """<?xml version="1.0"?>
 <!DOCTYPE fontconfig SYSTEM "urn:fontconfig:fonts.dtd">
 <fontconfig>
   <dir>/usr/share/fonts/truetype/liberation2</dir>
+  <dir>/usr/share/fonts/truetype/liberation</dir>
   <cachedir>{cache}</cachedir>
 </fontconfig>
 """
