@@ -159,11 +159,17 @@ def keyboard_order():
                 wait_for(lambda: stop.getState().contains(pyatspi.STATE_CHECKED), 5,
                          f"{stop.name!r} to be ticked")
 
-        check_equal(len(shown), 24, "products the Tab key reached")
+        # The products as the window lists them on the bus, however many.
+        products = [node.name for node in pyatspi.findAllDescendants(
+            order, lambda node: node.getRole() == pyatspi.ROLE_CHECK_BOX
+            and node.name != SALES_TAX_BOX)]
+        check(products, "the order window lists no product on the bus")
+        check_equal(sorted(shown), sorted(products), "products the Tab key reached")
         for name, (own, box) in shown.items():
             check(own.strip(), f"{name!r} has no description of its own")
             check_equal(box, own, f"the description box at {name!r}")
-        check_equal(len({own for own, _ in shown.values()}), 24, "different descriptions")
+        check_equal(len({own for own, _ in shown.values()}), len(products),
+                    "different descriptions")
         check_equal([name for name, (own, _) in shown.items() if "\n" in own],
                     ["Shareware Order Form $19.95"], "products with a two-line description")
         for name, (start, _) in TICKED.items():
