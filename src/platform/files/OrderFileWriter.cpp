@@ -60,7 +60,7 @@ std::optional<QString> writeInPlace(const QString& path, const QByteArray& bytes
         return systemDescription(errno != 0 ? errno : EIO);
     if (writeAll(bytes))
         return std::nullopt;
-    const QString failure = systemDescription(errno != 0 ? errno : EIO);
+    QString failure = systemDescription(errno != 0 ? errno : EIO);
     file.unsetError();
     writeAll(earlier);
     return failure;
@@ -110,7 +110,7 @@ std::optional<QString> OrderFileWriter::write(const QString& path,
     // success even when its own final flush failed.
     if (file.write(bytes) != bytes.size() || !file.flush()) {
         const int savedErrno = errno;
-        const QString failure = describeFailure(file, savedErrno);
+        QString failure = describeFailure(file, savedErrno);
         file.cancelWriting();
         file.commit();
         return failure;
