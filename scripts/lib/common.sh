@@ -14,6 +14,24 @@ build_packages=(cmake g++ make pkg-config qt6-base-dev libcups2-dev libxcb1-dev 
 # git tells the last commit's time, the package's time stamps.
 package_packages=(dpkg-dev file git)
 
+# What the unit and window tests need besides: the printing tests run their
+# own CUPS scheduler (cups) and read the jobs' documents back with pdftotext
+# (poppler-utils); the desktop tests start a private X server (xvfb); the
+# spelling test reads every text of the program through hunspell's American
+# English dictionary.
+unit_test_packages=(cups poppler-utils xvfb hunspell hunspell-en-us)
+
+# The unit and window tests run again under German and Turkish (comma decimal
+# points, Turkish's own i); one test compares saving and printing under French
+# too.
+test_locales=(de_DE.UTF-8 fr_FR.UTF-8 tr_TR.UTF-8)
+
+# Runs the unit, window and printing tests of the build in the current folder:
+# every test but the end-to-end and package ones.
+run_unit_and_window_tests() {
+    ctest --output-on-failure --parallel "$(nproc)" --label-exclude "^(e2e|package)$"
+}
+
 # What scripts/test needs besides to check the code: clang-tidy, and Google
 # Benchmark, so that the benchmarks in bench/ are built too.
 check_packages=(clang-tidy libbenchmark-dev)
