@@ -29,14 +29,20 @@ foreach(locale IN LISTS ORDERFORM_TEST_LOCALES)
         FIXTURES_SETUP locale_${language})
 endforeach()
 
+function(orderform_use_test_data target)
+    target_compile_definitions(${target} PRIVATE
+        ORDERFORM_EXPECTED_LAYOUT="${PROJECT_SOURCE_DIR}/tests/support/expected-layout.json"
+        ORDERFORM_SAMPLE_ORDERS="${PROJECT_SOURCE_DIR}/tests/support/sample-orders.json")
+endfunction()
+
 function(orderform_add_test name)
     cmake_parse_arguments(ARG "PRIVATE_CUPS" "" "LIBS;LABELS" ${ARGN})
     add_executable(${name} ${ARG_UNPARSED_ARGUMENTS})
     target_link_libraries(${name} PRIVATE Qt6::Test orderform_build_settings ${ARG_LIBS})
     target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR}/tests)
-    # The windows' expected layout (tests/support/ExpectedLayout.h reads it).
-    target_compile_definitions(${name} PRIVATE
-        ORDERFORM_EXPECTED_LAYOUT="${PROJECT_SOURCE_DIR}/tests/support/expected-layout.json")
+    # The windows' expected layout and the sample orders with their amounts
+    # (tests/support/ExpectedLayout.h and SampleOrders.h read them).
+    orderform_use_test_data(${name})
     if(ARG_PRIVATE_CUPS)
         target_link_libraries(${name} PRIVATE Cups::Cups)
     endif()

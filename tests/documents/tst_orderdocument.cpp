@@ -1,5 +1,5 @@
 #include "documents/OrderDocument.h"
-#include "support/SampleOrders.h"
+#include "support/ExpectedOrders.h"
 
 #include <QTest>
 #include <algorithm>
@@ -167,16 +167,32 @@ private Q_SLOTS:
         QTEST(int(printedFormLines(order, Today).size()), "paperLines");
     }
 
-    void totalsBlockOfTheWorkedExample() {
-        const OrderSnapshot order = sample::order({0, 3}, true);
+    // Each sample order with tax; the file spaces the tax by its unrounded value.
+    void totalsBlock_data() {
+        QTest::addColumn<QString>("name");
+        for (const sample::Expected& order : sample::expectedOrders())
+            if (!order.taxInFile.isEmpty())
+                QTest::addRow("%s", qPrintable(order.name)) << order.name;
+    }
+
+    void totalsBlock() {
+        QFETCH(QString, name);
+        const sample::Expected& expected = sample::expected(name);
+        const OrderSnapshot order = sample::order(expected);
         QCOMPARE(block(orderFileLines(order, Today), "Sub-Total:", 6),
-                 (QStringList{"   Sub-Total:  $    49.90", "MO Sales Tax:  $  3.23",
-                              "    Shipping:  $     4.00", sp(15) + QString(11, '-'),
-                              "       TOTAL:  $    57.13", sp(15) + QString(11, '=')}));
+                 (QStringList{"   Sub-Total:  $" + sample::field(expected.subTotal),
+                              "MO Sales Tax:  $" + expected.taxInFile,
+                              "    Shipping:  $" + sample::field(expected.shipping),
+                              sp(15) + QString(11, '-'),
+                              "       TOTAL:  $" + sample::field(expected.total),
+                              sp(15) + QString(11, '=')}));
         QCOMPARE(block(printedFormLines(order, Today), "Sub-Total:", 6),
-                 (QStringList{sp(9) + "Sub-Total:  $    49.90", sp(6) + "MO Sales Tax:  $     3.23",
-                              sp(10) + "Shipping:  $     4.00", sp(21) + QString(11, '-'),
-                              sp(13) + "TOTAL:  $    57.13", sp(21) + QString(11, '=')}));
+                 (QStringList{sp(9) + "Sub-Total:  $" + sample::field(expected.subTotal),
+                              sp(6) + "MO Sales Tax:  $" + sample::field(expected.tax),
+                              sp(10) + "Shipping:  $" + sample::field(expected.shipping),
+                              sp(21) + QString(11, '-'),
+                              sp(13) + "TOTAL:  $" + sample::field(expected.total),
+                              sp(21) + QString(11, '=')}));
     }
 
     // On paper every amount ends in column 31, whatever the order.

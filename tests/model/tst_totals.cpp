@@ -1,4 +1,5 @@
 #include "model/Totals.h"
+#include "support/ExpectedOrders.h"
 
 #include <QTest>
 
@@ -14,13 +15,6 @@ OrderRecord recordWith(const QList<int>& products, bool salesTax) {
         record.productTicked[static_cast<std::size_t>(index)] = true;
     record.salesTaxTicked = salesTax;
     return record;
-}
-
-QList<int> allProducts() {
-    QList<int> all;
-    for (int i = 0; i < ProductCount; ++i)
-        all << i;
-    return all;
 }
 
 QString q(const std::string& text) {
@@ -40,42 +34,10 @@ private Q_SLOTS:
         QTest::addColumn<QString>("shipping");
         QTest::addColumn<QString>("tax");
         QTest::addColumn<QString>("total");
-        QTest::addRow("nothing") << QList<int>{} << false << "$0.00"
-                                 << "$0.00"
-                                 << "$0.00"
-                                 << "$0.00";
-        QTest::addRow("tax box alone") << QList<int>{} << true << "$0.00"
-                                       << "$0.00"
-                                       << "$0.00"
-                                       << "$0.00";
-        QTest::addRow("row 0") << QList<int>{0} << false << "$19.95"
-                               << "$4.00"
-                               << "$0.00"
-                               << "$23.95";
-        QTest::addRow("row 0, tax") << QList<int>{0} << true << "$19.95"
-                                    << "$4.00"
-                                    << "$1.29"
-                                    << "$25.24";
-        QTest::addRow("row 15, tax") << QList<int>{15} << true << "$49.95"
-                                     << "$4.00"
-                                     << "$3.23"
-                                     << "$57.18";
-        QTest::addRow("row 21 has no name but a price") << QList<int>{21} << false << "$19.95"
-                                                        << "$4.00"
-                                                        << "$0.00"
-                                                        << "$23.95";
-        QTest::addRow("rows 0 and 3, tax") << QList<int>{0, 3} << true << "$49.90"
-                                           << "$4.00"
-                                           << "$3.23"
-                                           << "$57.13";
-        QTest::addRow("all") << allProducts() << false << "$518.80"
-                             << "$4.00"
-                             << "$0.00"
-                             << "$522.80";
-        QTest::addRow("all, tax") << allProducts() << true << "$518.80"
-                                  << "$4.00"
-                                  << "$33.59"
-                                  << "$556.39";
+        for (const sample::Expected& order : sample::expectedOrders())
+            QTest::addRow("%s", qPrintable(order.name))
+                << QList<int>(order.products.begin(), order.products.end()) << order.salesTax
+                << order.subTotal << order.shipping << order.tax << order.total;
     }
 
     void texts() {
@@ -93,8 +55,8 @@ private Q_SLOTS:
         OrderRecord record = recordWith({0}, true);
         recalculateTotals(record);
         QCOMPARE(*record.subTotal, 19.95);
-        QCOMPARE(*record.salesTax, 19.95 * 0.06475);
-        QCOMPARE(*record.orderTotal, (19.95 + 4) + 19.95 * 0.06475);
+        QCOMPARE(*record.salesTax, 19.95 * SalesTaxRate);
+        QCOMPARE(*record.orderTotal, (19.95 + 4) + 19.95 * SalesTaxRate);
     }
 
     void untickingTheLastProductClearsEverything() {
@@ -114,9 +76,9 @@ private Q_SLOTS:
         OrderRecord record = recordWith({0}, false);
         QCOMPARE(q(recalculateTotals(record).tax), QString("$0.00"));
         record.salesTaxTicked = true;
-        QCOMPARE(q(recalculateTotals(record).total), QString("$25.24"));
+        QCOMPARE(q(recalculateTotals(record).total), sample::expected("row 0, tax").total);
         record.salesTaxTicked = false;
-        QCOMPARE(q(recalculateTotals(record).total), QString("$23.95"));
+        QCOMPARE(q(recalculateTotals(record).total), sample::expected("row 0").total);
     }
 };
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "support/ExpectedOrders.h"
+
 #include <QAnyStringView>
 #include <QColor>
 #include <QFile>
@@ -133,6 +135,9 @@ inline Control controlOf(const QJsonObject& row) {
     control.place = rectOf(row[QLatin1String("place")]);
     if (row.contains(QLatin1String("caption")))
         control.caption = row[QLatin1String("caption")].toString();
+    else if (row.contains(QLatin1String("caption in sample-orders.json")))
+        control.caption =
+            sample::fact(row[QLatin1String("caption in sample-orders.json")].toString());
     control.transparent = row[QLatin1String("back")] == QLatin1String("transparent");
     control.back = colourOf(row[QLatin1String("back")]);
     control.text = colourOf(row[QLatin1String("text")]);

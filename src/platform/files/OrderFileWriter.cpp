@@ -66,20 +66,11 @@ std::optional<QString> writeInPlace(const QString& path, const QByteArray& bytes
     return failure;
 }
 
-QByteArray fileBytes(const std::vector<std::string>& lines) {
-    QByteArray bytes;
-    for (const std::string& line : lines) {
-        bytes += windows1252::encode(QString::fromStdString(line));
-        bytes += "\r\n";
-    }
-    return bytes;
-}
-
 } // namespace
 
 std::optional<QString> OrderFileWriter::write(const QString& path,
                                               const std::vector<std::string>& lines) {
-    const QByteArray bytes = fileBytes(lines);
+    const QByteArray bytes = contents(lines);
     const QFileInfo target(path);
     if (target.isDir())
         return systemDescription(EISDIR);
@@ -118,6 +109,15 @@ std::optional<QString> OrderFileWriter::write(const QString& path,
     if (!file.commit())
         return describeFailure(file, errno);
     return std::nullopt;
+}
+
+QByteArray OrderFileWriter::contents(const std::vector<std::string>& lines) {
+    QByteArray bytes;
+    for (const std::string& line : lines) {
+        bytes += windows1252::encode(QString::fromStdString(line));
+        bytes += "\r\n";
+    }
+    return bytes;
 }
 
 } // namespace platform

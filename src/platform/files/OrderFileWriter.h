@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 #include <optional>
 #include <string>
@@ -17,6 +18,8 @@ class OrderFileWriter final {
 public:
     // Returns the system's description of the failure, or nothing on success.
     static std::optional<QString> write(const QString& path, const std::vector<std::string>& lines);
+    // The file's contents as write() puts them on disk.
+    static QByteArray contents(const std::vector<std::string>& lines);
 };
 
 } // namespace platform

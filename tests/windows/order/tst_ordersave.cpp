@@ -1,4 +1,5 @@
 #include "platform/ui/ClassicLook.h"
+#include "support/ExpectedOrders.h"
 #include "support/FailingRename.h"
 #include "support/FakeMessageBoxes.h"
 #include "support/FakePrinter.h"
@@ -82,20 +83,35 @@ enum class SaveFault {
 
 // The order the golden file holds: two products ticked out of catalogue
 // order, sales tax, a card payment and entries outside plain ASCII.
+// The order of the golden visa-order.txt, put together in the window.
+const sample::Document& visaOrder() {
+    static const sample::Document document = sample::golden("visa-order.txt");
+    return document;
+}
+
 void enterVisaOrder(const OrderWindowFixture& order) {
-    order.tick({3, 0});
-    order.click(order.salesTaxBox());
-    order.click(order.payment(model::PaymentMethod::Visa));
-    order.type(control::NameField, QString::fromUtf8("José Ńowak € 你 "));
-    order.type(control::AddressField, QString::fromUtf8("12 Rue Émile-Žola"));
-    order.type(control::CityField, QString::fromUtf8("Łódź"));
-    order.type(control::StateField, "PL");
-    order.type(control::ZipCodeField, "90-001");
-    order.type(control::PhoneField, "+48 42 555 0199");
-    order.type(control::EmailField, "jose@example.com");
-    order.type(control::CardholderNameField, QString::fromUtf8("José Nowak"));
-    order.type(control::CardNumberField, "4111 1111 1111 1111");
-    order.type(control::CardExpiryField, "09/29");
+    const documents::OrderSnapshot& wanted = visaOrder().order;
+    for (std::size_t index = 0; index < wanted.productTicked.size(); ++index)
+        if (wanted.productTicked[index])
+            order.click(order.product(static_cast<int>(index)));
+    if (wanted.salesTaxTicked)
+        order.click(order.salesTaxBox());
+    order.click(order.payment(wanted.paymentMethod));
+    const model::CustomerEntries& entries = wanted.customer;
+    const std::pair<std::string_view, const std::string&> typed[] = {
+        {control::NameField, entries.fullName},
+        {control::AddressField, entries.address},
+        {control::CityField, entries.city},
+        {control::StateField, entries.state},
+        {control::ZipCodeField, entries.zipCode},
+        {control::PhoneField, entries.phone},
+        {control::EmailField, entries.email},
+        {control::CardholderNameField, entries.cardholderName},
+        {control::CardNumberField, entries.cardNumber},
+        {control::CardExpiryField, entries.cardExpiry},
+    };
+    for (const auto& [field, text] : typed)
+        order.type(field, QString::fromStdString(text));
 }
 
 } // namespace
@@ -153,7 +169,7 @@ private Q_SLOTS:
     void savedFileMatchesByteForByte() {
         FakeMessageBoxes messages;
         expectNormalPointerWhileAsking(messages);
-        FixedClock clock({2026, 12, 8});
+        FixedClock clock(visaOrder().date);
         OrderWindowFixture order;
         QVERIFY(order.isActive());
         enterVisaOrder(order);
@@ -337,7 +353,7 @@ private:
         QLocale::setDefault(QLocale(QString::fromLatin1(locale)));
         FakeMessageBoxes messages;
         FakePrinter printer;
-        FixedClock clock({2026, 12, 8});
+        FixedClock clock(visaOrder().date);
         OrderWindowFixture order;
         enterVisaOrder(order);
         order.click(order.button(control::SaveButton));

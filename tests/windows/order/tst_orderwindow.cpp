@@ -1,5 +1,6 @@
 #include "model/Catalogue.h"
 #include "platform/ui/ClassicLook.h"
+#include "support/ExpectedOrders.h"
 #include "support/FakeMessageBoxes.h"
 #include "support/FakePrinter.h"
 #include "support/OrderWindowFixture.h"
@@ -160,24 +161,15 @@ private Q_SLOTS:
         QTest::addColumn<QList<int>>("clicks");
         QTest::addColumn<bool>("salesTax");
         QTest::addColumn<QStringList>("amounts"); // sub-total, tax, shipping, total
-        QTest::addRow("row 0") << QList<int>{0} << false
-                               << QStringList{"$19.95", "$0.00", "$4.00", "$23.95"};
-        QTest::addRow("row 0, tax")
-            << QList<int>{0} << true << QStringList{"$19.95", "$1.29", "$4.00", "$25.24"};
-        QTest::addRow("row 15, tax")
-            << QList<int>{15} << true << QStringList{"$49.95", "$3.23", "$4.00", "$57.18"};
+        // Each sample order, its products clicked last row first.
+        for (const sample::Expected& order : sample::expectedOrders())
+            QTest::addRow("%s", qPrintable(order.name))
+                << QList<int>(order.products.rbegin(), order.products.rend()) << order.salesTax
+                << QStringList{order.subTotal, order.tax, order.shipping, order.total};
         QTest::addRow("ticked and unticked")
             << QList<int>{0, 0} << false << QStringList{"$0.00", "$0.00", "$0.00", "$0.00"};
         QTest::addRow("last one unticked, tax")
             << QList<int>{3, 15, 3, 15} << true << QStringList{"$0.00", "$0.00", "$0.00", "$0.00"};
-        QTest::addRow("tax box alone")
-            << QList<int>{} << true << QStringList{"$0.00", "$0.00", "$0.00", "$0.00"};
-        QList<int> all;
-        for (int i = model::ProductCount - 1; i >= 0; --i)
-            all << i;
-        QTest::addRow("all") << all << false << QStringList{"$518.80", "$0.00", "$4.00", "$522.80"};
-        QTest::addRow("all, tax") << all << true
-                                  << QStringList{"$518.80", "$33.59", "$4.00", "$556.39"};
     }
 
     void totalsFollowTheClicks() {
