@@ -19,7 +19,7 @@ import subprocess
 import pyatspi
 
 from assistive import do_action, find, in_private_session, is_enabled, start_accessible
-from documents import check_dated, order_file, today
+from documents import check_dated, order_txt, today
 from orderform_e2e import (PRIVATE_CUPSD, Desktop, check, check_equal, run_tests, wait_for,
                            xdotool)
 
@@ -38,21 +38,22 @@ CARD_ENTRIES = {
     "Card number": "5555 4444 3333 1111",
     "Card expiry date": "12/30",
 }
-# Its caption doubles the ampersand; the name has one.
+# Its caption doubles the ampersand; the name has one. It is catalogue row 9.
 PRODUCT = "GLYFFS Volumes I & II  $29.95"
+PRODUCT_ROW = 9
 SALES_TAX_BOX = "Add Missouri sales tax"
 DESCRIPTION_BOX = "Product description"
-# The products the keyboard-only order ticks, with how each description begins
-# and the line each puts in the file; they stand in catalogue order.
+# The products the keyboard-only order ticks, with their catalogue rows and
+# how each description begins.
 TICKED = {
-    "Tarvo Sums  $19.95": ("Tarvo Sums:  ", "Tarvo Sums Registration Fee: $19.95"),
-    PRODUCT: ("GLYFFS Vol. I & II:  ", "GLYFFS Vol. I & II Registration Fee: $29.95"),
-    "Shareware Order Form $19.95": ("ORDER FORM SOURCE CODE (Royalty Free): \n",
-                                    "Order Form Source Code Registration Fee: $19.95"),
+    "Tarvo Sums  $19.95": (1, "Tarvo Sums:  "),
+    PRODUCT: (PRODUCT_ROW, "GLYFFS Vol. I & II:  "),
+    "Shareware Order Form $19.95": (18, "ORDER FORM SOURCE CODE (Royalty Free): \n"),
 }
 PRINT_FAILURE_TITLE = "Unable To Print, Please Check Your Printer"
-CHECK_PAYMENT = "Check Enclosed (Payable to 'Quendrel Software')"
 CUSTOMER_KEYS = ["name", "address", "city", "state", "zip", "phone", "email"]
+CUSTOMER = dict(zip(CUSTOMER_KEYS, ENTRIES.values()))
+CARD = dict(zip(["name", "number", "expiry"], CARD_ENTRIES.values()))
 
 
 def focused(root):
@@ -120,11 +121,8 @@ def save_through_the_bus():
         wait_for(lambda: not program.find_window("^Quendrel Software - ORDER.TXT Saved$"), 10,
                  "the message to close")
 
-        customer = dict(zip(["name", "address", "city", "state", "zip", "phone", "email"],
-                            ENTRIES.values()))
-        check_dated((desktop.work / "order.txt").read_bytes(), lambda day: order_file(
-            day, ["GLYFFS Vol. I & II Registration Fee: $29.95"], "29.95", "33.95",
-            "VISA Payment", customer, card=tuple(CARD_ENTRIES.values())),
+        check_dated((desktop.work / "order.txt").read_bytes(), lambda day: order_txt(day, {
+            "products": [PRODUCT_ROW], "payment": "VISA", "customer": CUSTOMER, "card": CARD}),
             date, "ORDER.TXT")
 
 
@@ -137,14 +135,13 @@ def keyboard_order():
     with Desktop("accessibility-keyboard") as desktop:
         program, application, order, window = start_on_the_bus(desktop)
         description_box = find(order, DESCRIPTION_BOX, pyatspi.ROLE_LABEL)
-        customer = dict(zip(CUSTOMER_KEYS, ENTRIES.values()))
         for key in CUSTOMER_KEYS[:6]:
-            window.type(customer[key])
+            window.type(CUSTOMER[key])
             window.press("Return")
         # Enter in the telephone field led to the payment method; past the
         # disk size comes the e-mail field.
         window.press("Tab", "Tab")
-        window.type(customer["email"])
+        window.type(CUSTOMER["email"])
 
         shown = {}  # each product's description, as the box and the description box read
         stop = focused(order)
@@ -172,7 +169,7 @@ def keyboard_order():
                     "different descriptions")
         check_equal([name for name, (own, _) in shown.items() if "\n" in own],
                     ["Shareware Order Form $19.95"], "products with a two-line description")
-        for name, (start, _) in TICKED.items():
+        for name, (_, start) in TICKED.items():
             check(shown[name][0].startswith(start), f"{name!r} describes {shown[name][0]!r}")
 
         date = today()
@@ -180,9 +177,9 @@ def keyboard_order():
         message = program.message_box("Quendrel Software - ORDER.TXT Saved")
         message.press("Return")
         message.wait_until_closed()
-        check_dated((desktop.work / "order.txt").read_bytes(), lambda day: order_file(
-            day, [line for _, line in TICKED.values()], "69.85", "73.85", CHECK_PAYMENT,
-            customer), date, "order.txt")
+        check_dated((desktop.work / "order.txt").read_bytes(), lambda day: order_txt(day, {
+            "products": [row for row, _ in TICKED.values()], "customer": CUSTOMER}),
+            date, "order.txt")
 
         # The save left the focus on "Order Later"; next comes "Print Order Form".
         stopped = subprocess.run(
@@ -256,11 +253,9 @@ def click_into_the_fields():
         message = program.message_box("Quendrel Software - ORDER.TXT Saved")
         message.press("Return")
         message.wait_until_closed()
-        customer = dict(zip(CUSTOMER_KEYS, ENTRIES.values()))
-        check_dated((desktop.work / "order.txt").read_bytes(), lambda day: order_file(
-            day, ["GLYFFS Vol. I & II Registration Fee: $29.95"], "29.95", "33.95",
-            "Discover Payment", customer, card=tuple(CARD_ENTRIES.values())),
-            date, "order.txt")
+        check_dated((desktop.work / "order.txt").read_bytes(), lambda day: order_txt(day, {
+            "products": [PRODUCT_ROW], "payment": "Discover", "customer": CUSTOMER,
+            "card": CARD}), date, "order.txt")
 
 
 if __name__ == "__main__":

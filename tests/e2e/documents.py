@@ -1,9 +1,10 @@
 """What the program wrote and printed, and what it should have: the saved
-ORDER.TXT and the printed form, line by line.
+ORDER.TXT and the printed form, line by line, as the program's core makes them.
 
 Standard library only, like orderform_e2e.
 """
 
+import json
 import os
 import subprocess
 import time
@@ -12,10 +13,10 @@ import xml.etree.ElementTree as ElementTree
 from orderform_e2e import check, check_same_lines
 
 def today(timezone="UTC"):
-    """The date as the documents write it, mm-dd-yy, in the program's time zone."""
+    """The date in the program's time zone, as yyyy-mm-dd."""
     os.environ["TZ"] = timezone
     time.tzset()
-    return time.strftime("%m-%d-%y")
+    return time.strftime("%Y-%m-%d")
 
 
 def print_jobs(desktop):
@@ -72,143 +73,29 @@ def as_on_paper(lines):
 
 
 # ---------------------------------------------------------------------------
-# The two documents as they should come out: the saved ORDER.TXT and the
-# printed form, line by line, for an order described by
-#   fee_lines  the ticked products' lines, in catalogue order
-#   sub_total, total  the amounts as the window shows them, without the "$"
-#   tax        None, or (the unrounded tax as plain digits, the rounded
-#              amount), such as (".6442625", "0.64"): the saved file spaces the
-#              tax amount by the length of the unrounded one
-#   payment    the payment line, such as "VISA Payment"
-#   card       None, or the cardholder's name, card number and expiry date
-#   customer   name, address, city, state, zip, phone and email
-# Every amount stands right-aligned in the nine columns after its "$".
+# The two documents as the program's own core makes them of an order, through
+# orderform-document (tests/tools). An order is a dict as in `documents` of
+# tests/support/sample-orders.json: "products" (catalogue rows), "sales tax",
+# "payment" ("Check", "Money Order", "VISA", "MasterCard", "American Express"
+# or "Discover"), "customer" (name, address, city, state, zip, phone, email)
+# and "card" (name, number, expiry); what it leaves out holds its prompt.
 
-VENDOR_LINES = ["Quendrel Software", "PO BOX 4417", "Springfield, MO 65801-4417  USA"]
-CONTACT_LINES = ["* FAX:     1-800-555-0147", "* Phone:   1-800-555-0123",
-                 "* E-MAIL:  orders@quendrel.example"]
-PLACEHOLDERS = {
-    "name": "(Enter Your Full Name)",
-    "address": "(Address)",
-    "city": "(City)",
-    "state": "(State/Country)",
-    "zip": "(Zip/Post Code)",
-    "phone": "(Telephone Number)",
-    "email": "(E-Mail Address)",
-}
+def _document(kind, day, order):
+    made = subprocess.run([os.environ["ORDERFORM_E2E_DOCUMENT_TOOL"], kind, day],
+                          input=json.dumps(order).encode(), capture_output=True, timeout=30,
+                          env={**os.environ, "LC_ALL": "C.UTF-8"})
+    check(made.returncode == 0, f"orderform-document {kind} failed: {made.stderr!r}")
+    return made.stdout
 
 
-def _amount(amount):
-    return amount.rjust(9)
+def order_txt(day, order):
+    """ORDER.TXT's bytes for the order on that day (yyyy-mm-dd)."""
+    return _document("file", day, order)
 
 
-def _customer_lines(customer, indent):
-    return [
-        indent + customer["name"] + " ",
-        indent + customer["address"],
-        indent + customer["city"] + ", " + customer["state"] + "  " + customer["zip"],
-        "",
-        indent + "Phone:  " + customer["phone"],
-        indent + "E-Mail: " + customer["email"],
-    ]
-
-
-def _card_lines(card, indent):
-    if not card:
-        return []
-    name, number, expiry = card
-    return [indent + "Cardholder Name:      " + name, indent + "Card Number:          " + number,
-            indent + "Card Expiration Date: " + expiry, ""]
-
-
-def order_file(date, fee_lines, sub_total, total, payment, customer, tax=None, card=None):
-    """ORDER.TXT as bytes: Windows-1252, every line ended by CR LF."""
-    tax_lines = []
-    if tax:
-        unrounded, rounded = tax
-        tax_lines = ["MO Sales Tax:  $" + " " * max(10 - len(unrounded), 0) + rounded]
-    lines = [
-        " " * 13 + "Quendrel Software Order Form  " + date,
-        "-" * 62,
-        "All lines of this form must be completed in full for us to",
-        "process your order. NO C.O.D. ORDERS.",
-        "",
-        *[" " * 13 + line for line in VENDOR_LINES],
-        "",
-        "CREDIT CARD ORDER OPTIONS (VISA, MasterCard, Discover, AmEx):",
-        *["  " + line for line in CONTACT_LINES],
-        "-" * 62,
-        *[" " * 9 + line for line in fee_lines],
-        "",
-        "   Sub-Total:  $" + _amount(sub_total),
-        *tax_lines,
-        "    Shipping:  $" + _amount("4.00"),
-        " " * 15 + "-" * 11,
-        "       TOTAL:  $" + _amount(total),
-        " " * 15 + "=" * 11,
-        "",
-        " " * 12 + payment,
-        "",
-        *_card_lines(card, " " * 12),
-        "The registered version is supplied on a 3.5 HD diskette.",
-        "",
-        *_customer_lines(customer, " " * 12),
-        "-" * 65,
-        " Comments (Continue on Back if Needed): ",
-        "",
-        "",
-        "-" * 65,
-        "",
-        "Purchaser's Printed Name: " + "_" * 36,
-        "",
-        " " * 15 + "Signature: " + "_" * 36,
-        "",
-    ]
-    return "".join(line + "\r\n" for line in lines).encode("cp1252")
-
-
-def printed_form(date, fee_lines, sub_total, total, payment, customer, tax=None, card=None):
-    """The printed form's lines, as they should read on paper."""
-    lines = [
-        " " * 19 + "Quendrel Software Order Form  " + date,
-        " " * 6 + "-" * 62,
-        " " * 6 + "All lines of this form must be completed in full for us to",
-        " " * 6 + "process your order. NO C.O.D. ORDERS.",
-        "",
-        *[" " * 19 + line for line in VENDOR_LINES],
-        "",
-        " " * 6 + "CREDIT CARD ORDER OPTIONS (VISA, MasterCard, Discover, AmEx):",
-        "",
-        *[" " * 7 + line for line in CONTACT_LINES],
-        " " * 6 + "-" * 62,
-        *[" " * 9 + line for line in fee_lines],
-        "",
-        " " * 9 + "Sub-Total:  $" + _amount(sub_total),
-        *([" " * 6 + "MO Sales Tax:  $" + _amount(tax[1])] if tax else []),
-        " " * 10 + "Shipping:  $" + _amount("4.00"),
-        " " * 21 + "-" * 11,
-        " " * 13 + "TOTAL:  $" + _amount(total),
-        " " * 21 + "=" * 11,
-        "",
-        " " * 18 + payment,
-        "",
-        *_card_lines(card, " " * 18),
-        " " * 4 + "The registered version is supplied on a 3.5 HD diskette.",
-        "",
-        *_customer_lines(customer, " " * 18),
-        " " * 6 + "-" * 65,
-        " " * 7 + "Comments (Continue on Back if Needed): ",
-        "",
-        "",
-        "",
-        " " * 6 + "-" * 65,
-        "",
-        " " * 6 + "Purchaser's Printed Name: " + "_" * 38,
-        "",
-        " " * 21 + "Signature: " + "_" * 38,
-        "",
-    ]
-    return as_on_paper(lines)
+def paper_form(day, order):
+    """The printed form's lines for the order, as printed_lines() reads them."""
+    return as_on_paper(_document("form", day, order).decode().split("\n"))
 
 
 def check_dated(actual, expected_for, before, what):

@@ -9,13 +9,19 @@ Standard library only, like orderform_e2e.
 import json
 from pathlib import Path
 
-from orderform_e2e import check, pixels
+from orderform_e2e import check
 
 _LAYOUT = json.loads(
     (Path(__file__).resolve().parents[1] / "support" / "expected-layout.json").read_text())
 # The usual system colours of the desktop the layout was drawn for.
 _SYSTEM_COLOURS = {"window background": (255, 255, 255), "window text": (0, 0, 0),
                    "button face": (192, 192, 192)}
+
+
+def _in_pixels(twips):
+    """A length of the layout, 15 to the pixel at 96 dpi, in whole pixels,
+    halves away from zero."""
+    return int(twips / 15 + 0.5)
 
 
 def _window(name):
@@ -26,13 +32,13 @@ def _window(name):
 def client_size(window):
     """The client area of "order", "main" (below its menu bar), "about" or
     "splash" at 96 dpi, in pixels."""
-    return tuple(map(pixels, _window(window)["client"]))
+    return tuple(map(_in_pixels, _window(window)["client"]))
 
 
 def splash_size_on_1024_by_768():
     """The splash window's own size, frame included, on a screen of exactly
     1024 x 768 pixels."""
-    return tuple(map(pixels, _window("splash")["outer on 1024 x 768"]))
+    return tuple(map(_in_pixels, _window("splash")["outer on 1024 x 768"]))
 
 
 def face_colour(window, caption):

@@ -40,7 +40,6 @@ import xlib
 
 SCREEN_WIDTH = 1024
 SCREEN_HEIGHT = 768
-TWIPS_PER_PIXEL = 15
 # What the tests type beyond a US keyboard's keys.
 EXTRA_CHARACTERS = "\u00e9\u00c9"
 
@@ -93,11 +92,6 @@ def wait_for(probe, timeout, what, interval=0.02):
         if time.monotonic() > deadline:
             raise TestFailure(f"timed out after {timeout} s waiting for {what}")
         time.sleep(interval)
-
-
-def pixels(twips):
-    """Twips to whole pixels, halves away from zero."""
-    return int(twips / TWIPS_PER_PIXEL + 0.5)
 
 
 def run_tests(scenarios):
