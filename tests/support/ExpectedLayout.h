@@ -1,10 +1,10 @@
 #pragma once
 
 #include "support/ExpectedOrders.h"
+#include "support/JsonFile.h"
 
 #include <QAnyStringView>
 #include <QColor>
-#include <QFile>
 #include <QHash>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -156,16 +156,8 @@ inline Control controlOf(const QJsonObject& row) {
 }
 
 inline QHash<QString, Window> readLayout() {
-    QFile file(QStringLiteral(ORDERFORM_EXPECTED_LAYOUT));
-    if (!file.open(QIODevice::ReadOnly))
-        qFatal("cannot read %s", ORDERFORM_EXPECTED_LAYOUT);
-    QJsonParseError error{};
-    const QJsonDocument document = QJsonDocument::fromJson(file.readAll(), &error);
-    if (document.isNull())
-        qFatal("%s: %s", ORDERFORM_EXPECTED_LAYOUT, qPrintable(error.errorString()));
-
     QHash<QString, Window> windows;
-    const QJsonObject all = document.object();
+    const QJsonObject all = readJsonFile(ORDERFORM_EXPECTED_LAYOUT);
     for (auto entry = all.begin(); entry != all.end(); ++entry) {
         if (!entry->isObject())
             continue; // the read me

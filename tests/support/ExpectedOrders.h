@@ -1,18 +1,16 @@
 #pragma once
 
 #include "documents/CalendarDate.h"
+#include "support/JsonFile.h"
 #include "support/SampleOrders.h"
 
 #include <QAnyStringView>
-#include <QFile>
 #include <QJsonArray>
-#include <QJsonDocument>
-#include <QJsonObject>
 #include <QList>
 #include <QString>
-#include <array>
+#include <QStringList>
 #include <numeric>
-#include <string_view>
+#include <string>
 #include <utility>
 #include <vector>
 
@@ -35,16 +33,7 @@ struct Expected {
 namespace detail {
 
 inline QJsonObject home() {
-    static const QJsonObject object = [] {
-        QFile file(QStringLiteral(ORDERFORM_SAMPLE_ORDERS));
-        if (!file.open(QIODevice::ReadOnly))
-            qFatal("cannot read %s", ORDERFORM_SAMPLE_ORDERS);
-        QJsonParseError error{};
-        const QJsonDocument document = QJsonDocument::fromJson(file.readAll(), &error);
-        if (document.isNull())
-            qFatal("%s: %s", ORDERFORM_SAMPLE_ORDERS, qPrintable(error.errorString()));
-        return document.object();
-    }();
+    static const QJsonObject object = readJsonFile(ORDERFORM_SAMPLE_ORDERS);
     return object;
 }
 
@@ -60,19 +49,12 @@ inline std::vector<int> productsOf(const QJsonValue& value) {
 }
 
 inline model::PaymentMethod paymentOf(const QString& name) {
-    using model::PaymentMethod;
-    static const std::array<std::pair<QLatin1String, PaymentMethod>, 6> methods{{
-        {QLatin1String("Check"), PaymentMethod::Check},
-        {QLatin1String("Money Order"), PaymentMethod::MoneyOrder},
-        {QLatin1String("VISA"), PaymentMethod::Visa},
-        {QLatin1String("MasterCard"), PaymentMethod::MasterCard},
-        {QLatin1String("American Express"), PaymentMethod::AmericanExpress},
-        {QLatin1String("Discover"), PaymentMethod::Discover},
-    }};
-    for (const auto& [written, method] : methods)
-        if (name == written)
-            return method;
-    qFatal("no payment method %s", qPrintable(name));
+    // As model::PaymentMethod lists them.
+    static const QStringList methods{"Check",      "Money Order",      "VISA",
+                                     "MasterCard", "American Express", "Discover"};
+    if (!methods.contains(name))
+        qFatal("no payment method %s", qPrintable(name));
+    return model::PaymentMethod(methods.indexOf(name));
 }
 
 } // namespace detail
@@ -128,10 +110,6 @@ struct Document {
 };
 
 inline Document documentOf(const QJsonObject& written) {
-    const auto text = [](const QJsonObject& object, const char* key, std::string_view prompt) {
-        const QJsonValue value = object.value(QLatin1String(key));
-        return value.isString() ? value.toString().toStdString() : std::string(prompt);
-    };
     Document document;
     document.file = written.value(QLatin1String("file")).toString();
     const QString date = written.value(QLatin1String("date")).toString();
@@ -144,15 +122,25 @@ inline Document documentOf(const QJsonObject& written) {
               written.value(QLatin1String("sales tax")).toBool(),
               detail::paymentOf(
                   written.value(QLatin1String("payment")).toString(QStringLiteral("Check"))));
+    // An entry left out keeps its prompt.
     const QJsonObject customer = written.value(QLatin1String("customer")).toObject();
     const QJsonObject card = written.value(QLatin1String("card")).toObject();
-    namespace prompt = model::prompt;
-    document.order.customer = {
-        text(customer, "name", prompt::FullName), text(customer, "address", prompt::Address),
-        text(customer, "city", prompt::City),     text(customer, "state", prompt::State),
-        text(customer, "zip", prompt::ZipCode),   text(customer, "phone", prompt::Phone),
-        text(customer, "email", prompt::Email),   text(card, "name", prompt::CardholderName),
-        text(card, "number", prompt::CardNumber), text(card, "expiry", prompt::CardExpiry)};
+    model::CustomerEntries& entries = document.order.customer;
+    const std::pair<QJsonValue, std::string*> given[] = {
+        {customer.value(QLatin1String("name")), &entries.fullName},
+        {customer.value(QLatin1String("address")), &entries.address},
+        {customer.value(QLatin1String("city")), &entries.city},
+        {customer.value(QLatin1String("state")), &entries.state},
+        {customer.value(QLatin1String("zip")), &entries.zipCode},
+        {customer.value(QLatin1String("phone")), &entries.phone},
+        {customer.value(QLatin1String("email")), &entries.email},
+        {card.value(QLatin1String("name")), &entries.cardholderName},
+        {card.value(QLatin1String("number")), &entries.cardNumber},
+        {card.value(QLatin1String("expiry")), &entries.cardExpiry},
+    };
+    for (const auto& [value, entry] : given)
+        if (value.isString())
+            *entry = value.toString().toStdString();
     return document;
 }
 
