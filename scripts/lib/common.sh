@@ -26,10 +26,15 @@ unit_test_packages=(cups poppler-utils xvfb hunspell hunspell-en-us)
 # too.
 test_locales=(de_DE.UTF-8 fr_FR.UTF-8 tr_TR.UTF-8)
 
+# How many tests run at once. Most of them wait on a window, a print scheduler
+# or a program they started: twice as many as there are processors keep the
+# processors busy.
+test_jobs=$((2 * $(nproc)))
+
 # Runs the unit, window and printing tests of the build in the current folder:
 # every test but the end-to-end and package ones.
 run_unit_and_window_tests() {
-    ctest --output-on-failure --parallel "$(nproc)" --label-exclude "^(e2e|package)$"
+    ctest --output-on-failure --parallel "$test_jobs" --label-exclude "^(e2e|package)$"
 }
 
 # What scripts/test needs besides to check the code: clang-tidy, and Google

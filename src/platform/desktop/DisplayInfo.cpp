@@ -23,16 +23,16 @@ public:
     int planes() const override { return 1; }
 };
 
-using Slot = ServiceSlot<const DisplayInfo, ScreenDisplayInfo>;
+using DisplayInfoSlot = ServiceSlot<const DisplayInfo, ScreenDisplayInfo>;
 
 } // namespace
 
 const DisplayInfo& DisplayInfo::current() {
-    return Slot::current();
+    return DisplayInfoSlot::current();
 }
 
 void DisplayInfo::install(const DisplayInfo* display) {
-    Slot::install(display);
+    DisplayInfoSlot::install(display);
 }
 
 double DisplayInfo::colourCount() const {

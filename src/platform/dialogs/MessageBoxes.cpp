@@ -5,15 +5,15 @@
 
 namespace platform {
 namespace {
-using Slot = ServiceSlot<MessageBoxes, QtMessageBoxes>;
+using MessageBoxesSlot = ServiceSlot<MessageBoxes, QtMessageBoxes>;
 }
 
 MessageBoxes& MessageBoxes::current() {
-    return Slot::current();
+    return MessageBoxesSlot::current();
 }
 
 void MessageBoxes::install(MessageBoxes* boxes) {
-    Slot::install(boxes);
+    MessageBoxesSlot::install(boxes);
 }
 
 } // namespace platform

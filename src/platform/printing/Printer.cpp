@@ -5,15 +5,15 @@
 
 namespace platform {
 namespace {
-using Slot = ServiceSlot<Printer, CupsPrinter>;
+using PrinterSlot = ServiceSlot<Printer, CupsPrinter>;
 }
 
 Printer& Printer::current() {
-    return Slot::current();
+    return PrinterSlot::current();
 }
 
 void Printer::install(Printer* printer) {
-    Slot::install(printer);
+    PrinterSlot::install(printer);
 }
 
 } // namespace platform

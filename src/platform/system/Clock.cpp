@@ -15,16 +15,16 @@ public:
     }
 };
 
-using Slot = ServiceSlot<const Clock, SystemClock>;
+using ClockSlot = ServiceSlot<const Clock, SystemClock>;
 
 } // namespace
 
 const Clock& Clock::current() {
-    return Slot::current();
+    return ClockSlot::current();
 }
 
 void Clock::install(const Clock* clock) {
-    Slot::install(clock);
+    ClockSlot::install(clock);
 }
 
 } // namespace platform

@@ -13,16 +13,16 @@ public:
     void end(int status) override { QCoreApplication::exit(status); }
 };
 
-using Slot = ServiceSlot<ProgramEnd, EventLoopExit>;
+using ProgramEndSlot = ServiceSlot<ProgramEnd, EventLoopExit>;
 
 } // namespace
 
 ProgramEnd& ProgramEnd::current() {
-    return Slot::current();
+    return ProgramEndSlot::current();
 }
 
 void ProgramEnd::install(ProgramEnd* programEnd) {
-    Slot::install(programEnd);
+    ProgramEndSlot::install(programEnd);
 }
 
 } // namespace platform

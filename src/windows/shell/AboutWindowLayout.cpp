@@ -17,7 +17,7 @@ constexpr Colour Yellow = rgb(255, 255, 0);
 constexpr FontSpec ButtonFont{Face::Sans, 13.8, true, false};
 
 // Bottom of the stacking order first.
-constexpr auto Controls = std::to_array<ControlSpec>({
+constexpr auto AboutControls = std::to_array<ControlSpec>({
     {.name = about_control::TitleLabel,
      .place = {1320, 360, 1284, 204},
      .caption = "Order Form",
@@ -94,7 +94,7 @@ FormSpec aboutWindowForm() {
 }
 
 std::span<const ControlSpec> aboutWindowControls() {
-    return Controls;
+    return AboutControls;
 }
 
 } // namespace windows::shell

@@ -10,7 +10,7 @@ namespace {
 using namespace layout;
 
 // The window writes the introduction in.
-constexpr auto Controls = std::to_array<ControlSpec>({
+constexpr auto MainControls = std::to_array<ControlSpec>({
     {.name = main_control::IntroductionText,
      .place = {360, 240, 7212, 4692},
      .back = rgb(255, 255, 255),
@@ -30,7 +30,7 @@ FormSpec mainWindowForm() {
 }
 
 std::span<const ControlSpec> mainWindowControls() {
-    return Controls;
+    return MainControls;
 }
 
 } // namespace windows::shell

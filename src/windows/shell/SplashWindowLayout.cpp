@@ -10,7 +10,7 @@ namespace {
 using namespace layout;
 
 // The window writes the program's name and version in.
-constexpr auto Controls = std::to_array<ControlSpec>({
+constexpr auto SplashControls = std::to_array<ControlSpec>({
     {.name = splash_control::StartingText,
      .place = {120, 120, 2655, 1095},
      .text = rgb(255, 0, 0),
@@ -30,7 +30,7 @@ FormSpec splashWindowForm() {
 }
 
 std::span<const ControlSpec> splashWindowControls() {
-    return Controls;
+    return SplashControls;
 }
 
 } // namespace windows::shell
