@@ -134,39 +134,52 @@ def unpacked_files():
     check(not missing, f"the manual page's OPTIONS do not list {missing}")
 
 
-def build_package_from_clone(folder):
-    """Clones the commit checked out in SOURCE into the folder, builds the
-    program there and makes its package: the package's path."""
+def build_package_from_copy(folder):
+    """Clones the commit checked out in SOURCE into the folder, lays the
+    working tree's changes over it, builds the program there as the build
+    under test was built and makes its package: the package's path. The clone
+    gives the package the same commit time as the checkout's."""
     subprocess.run(["git", "clone", "--quiet", str(SOURCE), str(folder)], check=True)
+    listed = subprocess.run(["git", "-C", str(SOURCE), "ls-files", "-z", "--cached", "--others",
+                             "--exclude-standard"], capture_output=True, check=True).stdout
+    for name in filter(None, listed.decode().split("\0")):
+        if (SOURCE / name).is_file():
+            (folder / name).parent.mkdir(parents=True, exist_ok=True)
+            shutil.copy(SOURCE / name, folder / name)
+        elif (folder / name).is_file():
+            (folder / name).unlink()
     build = folder / "build"
-    environment = {name: value for name, value in os.environ.items()
-                   if name != "SOURCE_DATE_EPOCH"}
-    for command in (["cmake", "-S", str(folder), "-B", str(build), "-DCMAKE_BUILD_TYPE=Release",
-                     "-DBUILD_TESTING=OFF", "-DORDERFORM_BENCHMARKS=OFF"],
+    settings = [f"-D{setting}={os.environ[variable]}" for setting, variable in (
+        ("CMAKE_BUILD_TYPE", "ORDERFORM_PACKAGE_BUILD_TYPE"),
+        ("CMAKE_CXX_COMPILER", "ORDERFORM_PACKAGE_COMPILER"),
+        ("CMAKE_CXX_FLAGS", "ORDERFORM_PACKAGE_CXX_FLAGS"))]
+    for command in (["cmake", "-S", str(folder), "-B", str(build), "-DBUILD_TESTING=OFF",
+                     "-DORDERFORM_BENCHMARKS=OFF", *settings],
                     ["cmake", "--build", str(build), "--parallel", str(os.cpu_count() or 1)],
                     ["cpack", "-G", "DEB", "-B", str(build)]):
-        done = subprocess.run(command, cwd=build if build.exists() else folder, env=environment,
+        done = subprocess.run(command, cwd=build if build.exists() else folder,
                               capture_output=True, text=True)
         check(done.returncode == 0, f"{' '.join(command)}:\n{done.stdout}{done.stderr}")
     return build / PACKAGE.name
 
 
 def reproducible():
-    # Two folders of different depths, one made after the other: their paths,
-    # and every file's time, differ.
+    # The package of the build under test, and one built again from a copy of
+    # its sources in a folder of another depth, made later: their paths, and
+    # every file's time, differ.
     with tempfile.TemporaryDirectory() as scratch:
-        folders = [Path(scratch) / "first", Path(scratch) / "second" / "checkout"]
-        packages = [build_package_from_clone(folder) for folder in folders]
+        folder = Path(scratch) / "second" / "checkout"
+        packages = [PACKAGE, build_package_from_copy(folder)]
         digests = [hashlib.sha256(package.read_bytes()).hexdigest() for package in packages]
         if digests[0] != digests[1]:
             listings = [dpkg_deb("--contents", str(package)) for package in packages]
-            check(False, "two builds of one commit give two packages: "
+            check(False, "two builds of the same sources give two packages: "
                   + " / ".join(digests) + "\n" + "\n".join(listings))
-        program = subprocess.run(["dpkg-deb", "--fsys-tarfile", str(packages[0])],
+        program = subprocess.run(["dpkg-deb", "--fsys-tarfile", str(PACKAGE)],
                                  capture_output=True, check=True).stdout
-        for folder in folders:
-            check(str(folder).encode() not in program,
-                  f"the package holds the build folder's path {folder}")
+        for path in (SOURCE, folder):
+            check(str(path).encode() not in program,
+                  f"the package holds the source or build folder's path {path}")
         print(f"both packages: sha256 {digests[0]}")
 
 
